@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the asset generator and the tests need.
+# Does nothing when every package is already present; otherwise installs only the
+# missing ones with apt-get (through sudo when not run as root).
+set -euo pipefail
+
+packages=(
+  # toolchain
+  cmake g++ make pkg-config
+  # game libraries
+  libsdl2-dev libsdl2-mixer-dev libturbojpeg0-dev libjpeg62-turbo-dev libpng-dev
+  # asset generator: vector art, font rasterising and the fonts themselves
+  libcairo2-dev libfreetype-dev
+  fonts-dejavu-core fonts-leckerli-one fonts-quicksand fonts-comfortaa
+  # tests, fuzzing and benchmarks
+  libgtest-dev libgmock-dev googletest libbenchmark-dev libpixman-1-dev libmodplug-dev
+  clang libclang-rt-14-dev
+  # desktop integration checks
+  desktop-file-utils appstream
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}"
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+  command -v sudo >/dev/null || { echo "install-deps: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+  sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,56 @@
+// ksLog.cpp: the diagnostic log file and the printf-style trace writer.
+#include "ksLog.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace {
+
+std::FILE* g_log = nullptr;
+
+} // namespace
+
+bool ksLog::open(const std::filesystem::path& path) {
+    close();
+    g_log = std::fopen(path.c_str(), "w");
+    if (g_log == nullptr) {
+        return false;
+    }
+    // __DATE__ is "Mmm dd yyyy" with the day padded by a blank, __TIME__ is "hh:mm:ss".
+    write("Start of log: " __DATE__ ", " __TIME__ "\n");
+    write("\n");
+    return true;
+}
+
+void ksLog::close() {
+    if (g_log == nullptr) {
+        return;
+    }
+    write("\nEnd of log\n");
+    std::fclose(g_log);
+    g_log = nullptr;
+}
+
+bool ksLog::isOpen() { return g_log != nullptr; }
+
+void ksLog::write(std::string_view text) {
+    if (g_log == nullptr) {
+        return;
+    }
+    std::fwrite(text.data(), 1, text.size(), g_log);
+    std::fflush(g_log);
+}
+
+void trace(const char* format, ...) {
+    char line[256];
+    va_list args;
+    va_start(args, format);
+    const int length = std::vsnprintf(line, sizeof line, format, args);
+    va_end(args);
+    if (length < 0) {
+        return;
+    }
+    const std::size_t used = static_cast<std::size_t>(length) < sizeof line ? length : sizeof line - 1;
+    ksLog::write(std::string_view(line, used));
+    ksLog::write("\n");
+}

@@ -1,0 +1,64 @@
+// TestSupport.cpp: temporary directories and log capture for the tests.
+#include "TestSupport.h"
+
+#include "engine/core/ksLog.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zibbet-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("mkdtemp failed");
+    }
+    m_path = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+LogCapture::LogCapture() { ksLog::open(m_dir / "log.txt"); }
+
+LogCapture::~LogCapture() { ksLog::close(); }
+
+std::vector<std::string> LogCapture::lines() const {
+    std::istringstream in(readTextFile(m_dir / "log.txt"));
+    std::vector<std::string> result;
+    std::string line;
+    int index = 0;
+    while (std::getline(in, line)) {
+        if (index++ >= 2) {
+            result.push_back(line);
+        }
+    }
+    return result;
+}
+
+int LogCapture::count(const std::string& text) const {
+    int n = 0;
+    for (const std::string& line : lines()) {
+        n += line.find(text) != std::string::npos ? 1 : 0;
+    }
+    return n;
+}
+
+std::string readTextFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void writeBytes(const std::filesystem::path& path, const std::vector<unsigned char>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+void writeText(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+}

@@ -84,6 +84,11 @@ TEST_F(ResourcePackTest, MissingPackAndDirectoriesAreMissing) {
     EXPECT_EQ(ResourcePack(dir / "folder.dat").status(), ResourcePack::Status::Missing);
 }
 
+TEST_F(ResourcePackTest, ANamedPipeIsMissingRatherThanAHang) {
+    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    EXPECT_EQ(ResourcePack(path).status(), ResourcePack::Status::Missing);
+}
+
 TEST_F(ResourcePackTest, HugeCountsStopAtTheEndOfTheFile) {
     PackBytes bytes;
     bytes.magic().u32(0xFFFFFFFF).u32(0xFFFFFFFF).u32(0xFFFFFFFF).entry(2, 17 + 10, "a").raw("hi");

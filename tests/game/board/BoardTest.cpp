@@ -272,12 +272,6 @@ TEST(BoardReset, GivesBackAFreshBoard) {
     }
 }
 
-TEST(BoardTitle, KeepsAtMost127Characters) {
-    PuzzleBoard board;
-    board.setTitle(std::string(200, 'x'));
-    EXPECT_EQ(std::string(board.title()).size(), 127u);
-}
-
 TEST(BoardFromCells, OutOfRangeColoursAndPrizesBecomeEmptyWithOneLogLine) {
     LogCapture log;
     PuzzleBoard board;

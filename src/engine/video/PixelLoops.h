@@ -2,13 +2,15 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 // Every loop works on spans that the caller has already clipped: the loops trust them and check
 // nothing per pixel. Pixels are 0xAARRGGBB; opacity levels are 1 to 254 (see PixelMath.h).
 //
-// The functions in `pixel` are the fast ones (SIMD where the processor has it); those in
-// `pixel::reference` are plain per-pixel transcriptions of the formulas. Both give identical
-// results for every input, which the tests check over random images.
+// The loops exist as sets: the reference set, plain per-pixel transcriptions of the formulas,
+// and vector sets (SSE2, AVX2) that give identical bytes for every input, which the tests check
+// set by set over random pictures. The free functions below run the fastest set the processor
+// supports, chosen once.
 namespace pixel {
 
 // width x height pixels from `source` onto `target`, each with its own row stride in pixels.
@@ -61,6 +63,27 @@ void scaleAlpha(const ScaleSpan& span);
 void scaleOpacity(const ScaleSpan& span, int opacity);
 // The sample over d under its sampled alpha faded by the opacity level.
 void scaleAlphaOpacity(const ScaleSpan& span, int opacity);
+
+// One complete set of the loops.
+struct LoopSet {
+    const char* name;
+    void (*copy)(const BlitSpan&);
+    void (*blendOpacity)(const BlitSpan&, int);
+    void (*blendAlpha)(const BlitSpan&);
+    void (*blendAlphaOpacity)(const BlitSpan&, int);
+    void (*lighten)(const BlitSpan&);
+    void (*lightenOpacity)(const BlitSpan&, int);
+    void (*scaleCopy)(const ScaleSpan&);
+    void (*scaleAlpha)(const ScaleSpan&);
+    void (*scaleOpacity)(const ScaleSpan&, int);
+    void (*scaleAlphaOpacity)(const ScaleSpan&, int);
+};
+
+const LoopSet& referenceLoops();
+// The vector sets this build and this processor can run, fastest first; possibly none.
+std::span<const LoopSet* const> vectorLoops();
+// The set the free functions use: the first vector set, else the reference.
+const LoopSet& activeLoops();
 
 namespace reference {
 void copy(const BlitSpan& span);

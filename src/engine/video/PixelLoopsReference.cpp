@@ -1,5 +1,5 @@
 // PixelLoopsReference.cpp: the pixel loops as plain per-pixel transcriptions of their formulas.
-#include "PixelLoops.h"
+#include "PixelLoopSets.h"
 #include "PixelMath.h"
 
 #include <cstddef>
@@ -102,3 +102,22 @@ void scaleAlphaOpacity(const ScaleSpan& span, int opacity) {
 }
 
 } // namespace pixel::reference
+
+namespace pixel {
+
+const LoopSet& referenceLoops() {
+    static constexpr LoopSet kReference{"reference",
+                                        reference::copy,
+                                        reference::blendOpacity,
+                                        reference::blendAlpha,
+                                        reference::blendAlphaOpacity,
+                                        reference::lighten,
+                                        reference::lightenOpacity,
+                                        reference::scaleCopy,
+                                        reference::scaleAlpha,
+                                        reference::scaleOpacity,
+                                        reference::scaleAlphaOpacity};
+    return kReference;
+}
+
+} // namespace pixel

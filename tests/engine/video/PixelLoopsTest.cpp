@@ -1,7 +1,8 @@
-// The fast pixel loops against the plain reference loops over random pictures and spans.
+// Every vector loop set against the plain reference loops over random pictures and spans.
 #include "engine/video/PixelLoops.h"
 
 #include <random>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -94,24 +95,25 @@ Span retarget(Span span, const std::vector<uint32_t>& from, std::vector<uint32_t
     return span;
 }
 
-class PixelLoopsAgree : public ::testing::Test {
+// Each vector set against the reference set: both run on copies of the same random target.
+class VectorLoops : public ::testing::TestWithParam<const pixel::LoopSet*> {
 protected:
     std::mt19937 rng{20240611};
     std::uniform_int_distribution<int> opacity{1, 254};
 
-    // Runs `fast` and `slow` on two copies of random targets and expects identical results.
-    template <typename Make, typename Fast, typename Slow>
-    void compare(Make make, Fast fast, Slow slow, int rounds = 400) {
+    template <typename Make, typename Run>
+    void compare(Make make, Run run, int rounds = 400) {
+        const pixel::LoopSet& fast = *GetParam();
         for (int round = 0; round < rounds; ++round) {
             Scene scene = randomScene(rng);
             std::vector<uint32_t> expected = scene.target;
             std::vector<uint32_t> actual = scene.target;
             const auto span = make(scene, expected);
             const int o = opacity(rng);
-            slow(span, o);
-            fast(retarget(span, expected, actual), o);
-            ASSERT_EQ(actual, expected)
-                << "round " << round << ", opacity " << o << ", " << span.width << " x " << span.height;
+            run(pixel::referenceLoops(), span, o);
+            run(fast, retarget(span, expected, actual), o);
+            ASSERT_EQ(actual, expected) << fast.name << ", round " << round << ", opacity " << o << ", "
+                                        << span.width << " x " << span.height;
         }
     }
     auto blits() {
@@ -122,55 +124,48 @@ protected:
     }
 };
 
-TEST_F(PixelLoopsAgree, Copy) {
-    compare(
-        blits(), [](const auto& s, int) { pixel::copy(s); },
-        [](const auto& s, int) { pixel::reference::copy(s); });
+using pixel::LoopSet;
+
+TEST_P(VectorLoops, Copy) {
+    compare(blits(), [](const LoopSet& set, const BlitSpan& s, int) { set.copy(s); });
 }
 
-TEST_F(PixelLoopsAgree, OpacityBlend) {
-    compare(blits(), pixel::blendOpacity, pixel::reference::blendOpacity);
+TEST_P(VectorLoops, OpacityBlend) {
+    compare(blits(), [](const LoopSet& set, const BlitSpan& s, int o) { set.blendOpacity(s, o); });
 }
 
-TEST_F(PixelLoopsAgree, AlphaBlend) {
-    compare(
-        blits(), [](const auto& s, int) { pixel::blendAlpha(s); },
-        [](const auto& s, int) { pixel::reference::blendAlpha(s); });
+TEST_P(VectorLoops, AlphaBlend) {
+    compare(blits(), [](const LoopSet& set, const BlitSpan& s, int) { set.blendAlpha(s); });
 }
 
-TEST_F(PixelLoopsAgree, AlphaTimesOpacity) {
-    compare(blits(), pixel::blendAlphaOpacity, pixel::reference::blendAlphaOpacity);
+TEST_P(VectorLoops, AlphaTimesOpacity) {
+    compare(blits(), [](const LoopSet& set, const BlitSpan& s, int o) { set.blendAlphaOpacity(s, o); });
 }
 
-TEST_F(PixelLoopsAgree, Lighten) {
-    compare(
-        blits(), [](const auto& s, int) { pixel::lighten(s); },
-        [](const auto& s, int) { pixel::reference::lighten(s); });
-    compare(blits(), pixel::lightenOpacity, pixel::reference::lightenOpacity);
+TEST_P(VectorLoops, Lighten) {
+    compare(blits(), [](const LoopSet& set, const BlitSpan& s, int) { set.lighten(s); });
+    compare(blits(), [](const LoopSet& set, const BlitSpan& s, int o) { set.lightenOpacity(s, o); });
 }
 
-TEST_F(PixelLoopsAgree, ScaledCopy) {
-    compare(
-        scales(), [](const auto& s, int) { pixel::scaleCopy(s); },
-        [](const auto& s, int) { pixel::reference::scaleCopy(s); });
+TEST_P(VectorLoops, ScaledCopy) {
+    compare(scales(), [](const LoopSet& set, const ScaleSpan& s, int) { set.scaleCopy(s); });
 }
 
-TEST_F(PixelLoopsAgree, ScaledAlpha) {
-    compare(
-        scales(), [](const auto& s, int) { pixel::scaleAlpha(s); },
-        [](const auto& s, int) { pixel::reference::scaleAlpha(s); });
+TEST_P(VectorLoops, ScaledAlpha) {
+    compare(scales(), [](const LoopSet& set, const ScaleSpan& s, int) { set.scaleAlpha(s); });
 }
 
-TEST_F(PixelLoopsAgree, ScaledOpacity) {
-    compare(scales(), pixel::scaleOpacity, pixel::reference::scaleOpacity);
+TEST_P(VectorLoops, ScaledOpacity) {
+    compare(scales(), [](const LoopSet& set, const ScaleSpan& s, int o) { set.scaleOpacity(s, o); });
 }
 
-TEST_F(PixelLoopsAgree, ScaledAlphaTimesOpacity) {
-    compare(scales(), pixel::scaleAlphaOpacity, pixel::reference::scaleAlphaOpacity);
+TEST_P(VectorLoops, ScaledAlphaTimesOpacity) {
+    compare(scales(), [](const LoopSet& set, const ScaleSpan& s, int o) { set.scaleAlphaOpacity(s, o); });
 }
 
 // Every opacity level and every alpha, not only random ones.
-TEST(PixelLoops, AllLevelsAgreeWithTheReference) {
+TEST_P(VectorLoops, AllLevelsAgreeWithTheReference) {
+    const LoopSet& fast = *GetParam();
     std::vector<uint32_t> source(256 * 4);
     for (int a = 0; a < 256; ++a) {
         source[a * 4 + 0] = (static_cast<uint32_t>(a) << 24) | 0x00FF8000u;
@@ -178,18 +173,35 @@ TEST(PixelLoops, AllLevelsAgreeWithTheReference) {
         source[a * 4 + 2] = (static_cast<uint32_t>(a) << 24) | 0x00123456u;
         source[a * 4 + 3] = (static_cast<uint32_t>(a) << 24) | static_cast<uint32_t>(a * 0x010101);
     }
-    const std::vector<uint32_t> background(source.size(), 0xFF7F00C0u);
+    const std::vector<uint32_t> background(source.size(), 0x7F7F00C0u);
+    std::vector<uint32_t> actual = background, expected = background;
+    const BlitSpan f{source.data(), 1024, actual.data(), 1024, 1024, 1};
+    const BlitSpan r{source.data(), 1024, expected.data(), 1024, 1024, 1};
+    fast.blendAlpha(f);
+    pixel::referenceLoops().blendAlpha(r);
+    ASSERT_EQ(actual, expected);
     for (int o = 1; o <= 254; ++o) {
-        std::vector<uint32_t> fast = background, slow = background;
-        const BlitSpan f{source.data(), 1024, fast.data(), 1024, 1024, 1};
-        const BlitSpan s{source.data(), 1024, slow.data(), 1024, 1024, 1};
-        pixel::blendAlphaOpacity(f, o);
-        pixel::reference::blendAlphaOpacity(s, o);
-        ASSERT_EQ(fast, slow) << "opacity " << o;
-        pixel::blendOpacity(f, o);
-        pixel::reference::blendOpacity(s, o);
-        ASSERT_EQ(fast, slow) << "opacity " << o;
+        fast.blendAlphaOpacity(f, o);
+        pixel::referenceLoops().blendAlphaOpacity(r, o);
+        ASSERT_EQ(actual, expected) << "opacity " << o;
+        fast.blendOpacity(f, o);
+        pixel::referenceLoops().blendOpacity(r, o);
+        ASSERT_EQ(actual, expected) << "opacity " << o;
     }
+}
+
+std::vector<const LoopSet*> vectorSets() {
+    const auto sets = pixel::vectorLoops();
+    return {sets.begin(), sets.end()};
+}
+
+INSTANTIATE_TEST_SUITE_P(EachSet, VectorLoops, ::testing::ValuesIn(vectorSets()),
+                         [](const auto& info) { return std::string(info.param->name); });
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(VectorLoops);
+
+TEST(PixelLoops, TheFastestSetRunsTheFreeFunctions) {
+    const auto sets = pixel::vectorLoops();
+    EXPECT_EQ(&pixel::activeLoops(), sets.empty() ? &pixel::referenceLoops() : sets.front());
 }
 
 } // namespace

@@ -298,8 +298,9 @@ std::optional<Picture> decodeGif(std::span<const uint8_t> bytes) {
     ByteReader in(bytes);
     in.skip(kSignatureSize);
     const auto screen = in.take(kScreenDescriptorSize);
-    std::optional<Picture> picture = makeBlankPicture(le16(screen, 0), le16(screen, 2));
-    if (!picture) {
+    const int screenWidth = le16(screen, 0);
+    const int screenHeight = le16(screen, 2);
+    if (!isValidImageSize(screenWidth, screenHeight)) {
         return std::nullopt;
     }
     Palette palette;
@@ -324,8 +325,11 @@ std::optional<Picture> decodeGif(std::span<const uint8_t> bytes) {
             }
             continue;
         }
+        if (block == kTrailer) {
+            return std::nullopt; // the file ends before its first image
+        }
         if (block != kImage) {
-            return std::nullopt; // the trailer or an unknown block: no image
+            return std::nullopt; // a block this format does not have
         }
         break;
     }
@@ -346,8 +350,14 @@ std::optional<Picture> decodeGif(std::span<const uint8_t> bytes) {
     if (!in.read(minCodeSize)) {
         return std::nullopt;
     }
+    // The block is allocated only once the file has shown its structure up to the image data.
+    std::optional<Picture> picture;
     try {
         const std::vector<uint8_t> data = collectSubBlocks(in);
+        picture = makeBlankPicture(screenWidth, screenHeight);
+        if (!picture) {
+            return std::nullopt;
+        }
         PixelSink sink(*picture, palette, imageWidth, imageHeight, (flags & 0x40) != 0);
         LzwDecoder lzw;
         if (!lzw.decode(minCodeSize, data, sink)) {

@@ -9,27 +9,13 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 namespace {
 
 uint32_t colourBytes(int red, int green, int blue) {
     return (static_cast<uint32_t>(red & 0xFF) << 16) | (static_cast<uint32_t>(green & 0xFF) << 8) |
            static_cast<uint32_t>(blue & 0xFF);
-}
-
-// A rectangle of an image, cut to it; empty when nothing is left.
-ScreenRect cutToImage(int x, int y, int width, int height, int imageWidth, int imageHeight) {
-    if (width <= 0 || height <= 0) {
-        return ScreenRect::fromPositionSize(0, 0, 0, 0);
-    }
-    const int64_t left = std::max<int64_t>(x, 0), top = std::max<int64_t>(y, 0);
-    const int64_t right = std::min<int64_t>(int64_t{x} + width, imageWidth);
-    const int64_t bottom = std::min<int64_t>(int64_t{y} + height, imageHeight);
-    if (right <= left || bottom <= top) {
-        return ScreenRect::fromPositionSize(0, 0, 0, 0);
-    }
-    return ScreenRect::fromPositionSize(static_cast<int>(left), static_cast<int>(top),
-                                        static_cast<int>(right - left), static_cast<int>(bottom - top));
 }
 
 // A block copy between two images, clipped to both.
@@ -57,6 +43,25 @@ bool clipBlock(int64_t sx, int64_t sy, int64_t w, int64_t h, int64_t dx, int64_t
 
 ksImage::ksImage(ksCanvas& canvas)
     : m_canvas(&canvas) {}
+
+ScreenRect ksImage::cutToImage(int x, int y, int width, int height) const {
+    int64_t left = x, top = y, w = width, h = height;
+    if (left < 0) {
+        w += left;
+        left = 0;
+    }
+    if (top < 0) {
+        h += top;
+        top = 0;
+    }
+    if (left >= m_width || top >= m_height || w <= 0 || h <= 0) {
+        return ScreenRect::fromPositionSize(0, 0, 0, 0);
+    }
+    w = std::min<int64_t>(w, m_width - left);
+    h = std::min<int64_t>(h, m_height - top);
+    return ScreenRect::fromPositionSize(static_cast<int>(left), static_cast<int>(top), static_cast<int>(w),
+                                        static_cast<int>(h));
+}
 
 ksImage::ksImage(ksCanvas& canvas, int width, int height)
     : m_canvas(&canvas) {
@@ -89,8 +94,28 @@ ksImage& ksImage::operator=(const ksImage& other) {
     return *this;
 }
 
-ksImage::ksImage(ksImage&& other) noexcept = default;
-ksImage& ksImage::operator=(ksImage&& other) noexcept = default;
+// A moved-from image is left empty, with its size 0 x 0 to match.
+ksImage::ksImage(ksImage&& other) noexcept
+    : m_canvas(other.m_canvas)
+    , m_pixels(std::move(other.m_pixels))
+    , m_width(std::exchange(other.m_width, 0))
+    , m_height(std::exchange(other.m_height, 0))
+    , m_hasAlpha(std::exchange(other.m_hasAlpha, false)) {
+    other.m_pixels.clear();
+}
+
+ksImage& ksImage::operator=(ksImage&& other) noexcept {
+    if (this != &other) {
+        m_canvas = other.m_canvas;
+        m_pixels = std::move(other.m_pixels);
+        other.m_pixels.clear();
+        m_width = std::exchange(other.m_width, 0);
+        m_height = std::exchange(other.m_height, 0);
+        m_hasAlpha = std::exchange(other.m_hasAlpha, false);
+    }
+    return *this;
+}
+
 ksImage::~ksImage() = default;
 
 void ksImage::destroy() {
@@ -200,7 +225,7 @@ void ksImage::setColour(int red, int green, int blue) {
 }
 
 void ksImage::fillColour(int x, int y, int width, int height, int red, int green, int blue) {
-    const ScreenRect area = cutToImage(x, y, width, height, m_width, m_height);
+    const ScreenRect area = cutToImage(x, y, width, height);
     const uint32_t colour = colourBytes(red, green, blue);
     for (int row = area.top; row < area.top + area.height; ++row) {
         uint32_t* line = m_pixels.data() + static_cast<std::size_t>(row) * m_width;
@@ -211,7 +236,7 @@ void ksImage::fillColour(int x, int y, int width, int height, int red, int green
 }
 
 void ksImage::setAlphaRect(int x, int y, int width, int height, int alpha) {
-    const ScreenRect area = cutToImage(x, y, width, height, m_width, m_height);
+    const ScreenRect area = cutToImage(x, y, width, height);
     const uint32_t value = static_cast<uint32_t>(alpha & 0xFF) << 24;
     for (int row = area.top; row < area.top + area.height; ++row) {
         uint32_t* line = m_pixels.data() + static_cast<std::size_t>(row) * m_width;

@@ -96,6 +96,10 @@ private:
     enum class Blit { Normal, Lighten };
 
     void adopt(std::vector<uint32_t>&& pixels, int width, int height);
+    // The rectangle cut to the image: negative origins move to 0 and shorten the size, sizes
+    // running past the image are shortened. Empty when it starts beyond the image or ends
+    // before it.
+    ScreenRect cutToImage(int x, int y, int width, int height) const;
     std::size_t pixelCount() const {
         return static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height);
     }

@@ -13,27 +13,6 @@ namespace {
 
 constexpr int kNoOpacity = 255;
 
-// A source rectangle cut to the image: negative origins move to 0 and shorten the size, sizes
-// running past the image are shortened. Empty when it starts beyond the image or ends before it.
-ScreenRect cutSource(int x, int y, int width, int height, int imageWidth, int imageHeight) {
-    int64_t left = x, top = y, w = width, h = height;
-    if (left < 0) {
-        w += left;
-        left = 0;
-    }
-    if (top < 0) {
-        h += top;
-        top = 0;
-    }
-    if (left >= imageWidth || top >= imageHeight || w <= 0 || h <= 0) {
-        return ScreenRect::fromPositionSize(0, 0, 0, 0);
-    }
-    w = std::min<int64_t>(w, imageWidth - left);
-    h = std::min<int64_t>(h, imageHeight - top);
-    return ScreenRect::fromPositionSize(static_cast<int>(left), static_cast<int>(top), static_cast<int>(w),
-                                        static_cast<int>(h));
-}
-
 } // namespace
 
 void ksImage::draw(int x, int y) const {
@@ -41,7 +20,7 @@ void ksImage::draw(int x, int y) const {
 }
 
 void ksImage::drawPart(int x, int y, int sourceX, int sourceY, int width, int height) const {
-    blit(x, y, cutSource(sourceX, sourceY, width, height, m_width, m_height), kNoOpacity, Blit::Normal);
+    blit(x, y, cutToImage(sourceX, sourceY, width, height), kNoOpacity, Blit::Normal);
 }
 
 void ksImage::drawFaded(int x, int y, float opacity) const {
@@ -56,8 +35,7 @@ void ksImage::drawPartFaded(int x, int y, int sourceX, int sourceY, int width, i
                             float opacity) const {
     const int level = pixel::opacityLevel(opacity);
     if (level >= 1) {
-        blit(x, y, cutSource(sourceX, sourceY, width, height, m_width, m_height), std::min(level, kNoOpacity),
-             Blit::Normal);
+        blit(x, y, cutToImage(sourceX, sourceY, width, height), std::min(level, kNoOpacity), Blit::Normal);
     }
 }
 
@@ -71,18 +49,15 @@ void ksImage::drawLighten(int x, int y, float opacity) const {
 
 void ksImage::drawScaled(int x, int y, float destWidth, float destHeight, int sourceX, int sourceY,
                          int sourceWidth, int sourceHeight) const {
-    if (sourceWidth > 0 && sourceHeight > 0) {
-        blitScaled(x, y, destWidth, destHeight,
-                   cutSource(sourceX, sourceY, sourceWidth, sourceHeight, m_width, m_height), kNoOpacity);
-    }
+    blitScaled(x, y, destWidth, destHeight, cutToImage(sourceX, sourceY, sourceWidth, sourceHeight),
+               kNoOpacity);
 }
 
 void ksImage::drawScaledFaded(int x, int y, float destWidth, float destHeight, int sourceX, int sourceY,
                               int sourceWidth, int sourceHeight, float opacity) const {
     const int level = pixel::opacityLevel(opacity);
-    if (level >= 1 && sourceWidth > 0 && sourceHeight > 0) {
-        blitScaled(x, y, destWidth, destHeight,
-                   cutSource(sourceX, sourceY, sourceWidth, sourceHeight, m_width, m_height),
+    if (level >= 1) {
+        blitScaled(x, y, destWidth, destHeight, cutToImage(sourceX, sourceY, sourceWidth, sourceHeight),
                    std::min(level, kNoOpacity));
     }
 }

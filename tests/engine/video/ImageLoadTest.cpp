@@ -181,6 +181,21 @@ TEST_F(ImageLoad, CopiesAreDeep) {
     EXPECT_TRUE(copy.isEmpty());
 }
 
+TEST_F(ImageLoad, MovedFromImagesAreEmpty) {
+    ksImage original(canvas, 3, 2);
+    original.setAlpha(9);
+    ksImage moved(std::move(original));
+    EXPECT_EQ(moved.getWidth(), 3);
+    EXPECT_TRUE(moved.hasAlpha());
+    EXPECT_TRUE(original.isEmpty());
+    EXPECT_EQ(original.getWidth(), 0);
+    original.setAlpha(5); // touches nothing
+    ksImage assigned(canvas);
+    assigned = std::move(moved);
+    EXPECT_EQ(assigned.pixelAt(2, 1), 0x09000000u);
+    EXPECT_EQ(moved.getHeight(), 0);
+}
+
 TEST_F(ImageLoad, ColourAndAlphaEditsAreClippedAndMasked) {
     ksImage image(canvas, 4, 3);
     image.setAlpha(255);

@@ -3,6 +3,7 @@
 
 #include "engine/core/ScreenRect.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,7 +23,7 @@ class ksImage {
 public:
     // An empty image (0 x 0) that draws nothing.
     explicit ksImage(ksCanvas& canvas);
-    // A blank image: every pixel 0x00000000, hasAlpha false. Sizes outside 1 to kMaxImageSide
+    // A blank image: every pixel 0x00000000, hasAlpha false. Sizes outside 1 to kMaxImageSide (Picture.h)
     // give an empty image and a log line.
     ksImage(ksCanvas& canvas, int width, int height);
     ksImage(const ksImage& other);

@@ -1,0 +1,252 @@
+// The GIF decoder: tables, interlacing, layout, extensions, and hostile or broken files.
+#include "engine/video/GifDecoder.h"
+
+#include "ImageFixtures.h"
+
+#include <random>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::vector<uint32_t> kFourColours = {0xFF0000, 0x00FF00, 0x0000FF, 0x808080};
+
+std::vector<uint8_t> sequence(int count, int modulo) {
+    std::vector<uint8_t> v(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        v[static_cast<std::size_t>(i)] = static_cast<uint8_t>((i * 7 + i / 5) % modulo);
+    }
+    return v;
+}
+
+GifSpec plain(int width, int height, int colours = 4) {
+    GifSpec spec;
+    spec.screenWidth = width;
+    spec.screenHeight = height;
+    spec.globalPalette = kFourColours;
+    spec.indices = sequence(width * height, colours);
+    spec.minCodeSize = 2;
+    return spec;
+}
+
+std::vector<uint32_t> picturePixels(const Picture& p) {
+    return {p.pixels.begin(), p.pixels.begin() + static_cast<std::ptrdiff_t>(p.pixelCount())};
+}
+
+std::vector<uint32_t> expectedPixels(const GifSpec& spec, const std::vector<uint32_t>& palette) {
+    std::vector<uint32_t> out;
+    for (uint8_t index : spec.indices) {
+        out.push_back(index < palette.size() ? palette[index] : 0);
+    }
+    return out;
+}
+
+TEST(GifDecoder, DecodesColoursAsPixelsWithoutAlpha) {
+    const GifSpec spec = plain(7, 5);
+    const auto picture = decodeGif(encodeGif(spec));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->width, 7);
+    EXPECT_EQ(picture->height, 5);
+    EXPECT_EQ(picturePixels(*picture), expectedPixels(spec, kFourColours));
+    ASSERT_EQ(picture->pixels.size(), pixelBlockSize(7, 5));
+    for (std::size_t i = picture->pixelCount(); i < picture->pixels.size(); ++i) {
+        ASSERT_EQ(picture->pixels[i], 0u) << "the slack after the picture stays zero";
+    }
+}
+
+TEST(GifDecoder, InterlacedImageDecodesToTheSamePixels) {
+    for (int height : {1, 2, 3, 5, 8, 9, 13, 17}) {
+        GifSpec spec = plain(6, height);
+        const auto straight = decodeGif(encodeGif(spec));
+        spec.interlaced = true;
+        const auto interlaced = decodeGif(encodeGif(spec));
+        ASSERT_TRUE(straight && interlaced) << height;
+        EXPECT_EQ(picturePixels(*interlaced), picturePixels(*straight)) << height;
+    }
+}
+
+TEST(GifDecoder, LocalTableReplacesTheGlobalOneAndUndeclaredEntriesAreBlack) {
+    GifSpec spec = plain(4, 2);
+    spec.localPalette = {0x112233, 0x445566};
+    spec.indices = {0, 1, 2, 3, 1, 0, 255, 1};
+    spec.minCodeSize = 8;
+    const auto picture = decodeGif(encodeGif(spec));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picturePixels(*picture),
+              (std::vector<uint32_t>{0x112233, 0x445566, 0, 0, 0x445566, 0x112233, 0, 0x445566}));
+}
+
+TEST(GifDecoder, WithoutColourTableIndicesAreGreys) {
+    GifSpec spec = plain(3, 1);
+    spec.globalPalette.clear();
+    spec.indices = {0, 128, 255};
+    spec.minCodeSize = 8;
+    const auto picture = decodeGif(encodeGif(spec));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picturePixels(*picture), (std::vector<uint32_t>{0x000000, 0x808080, 0xFFFFFF}));
+}
+
+TEST(GifDecoder, ExtensionsAreSkippedAndTransparencyIgnored) {
+    GifSpec spec = plain(5, 3);
+    spec.comment = true;
+    spec.graphicControl = true;
+    const auto picture = decodeGif(encodeGif(spec));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picturePixels(*picture), expectedPixels(spec, kFourColours));
+}
+
+TEST(GifDecoder, FullCodeTablesRestartOrStayFull) {
+    std::mt19937 rng(7);
+    std::vector<uint32_t> palette(256);
+    for (uint32_t i = 0; i < 256; ++i) {
+        palette[i] = i * 0x010203u & 0xFFFFFF;
+    }
+    for (bool clearWhenFull : {true, false}) {
+        GifSpec spec;
+        spec.screenWidth = 150;
+        spec.screenHeight = 120;
+        spec.globalPalette = palette;
+        spec.clearWhenFull = clearWhenFull;
+        // Runs of random lengths give both new strings and long repeats (the KwKwK case).
+        std::uniform_int_distribution<int> colour(0, 255), run(1, 12);
+        while (spec.indices.size() < 150u * 120u) {
+            const auto c = static_cast<uint8_t>(colour(rng));
+            for (int n = run(rng); n > 0 && spec.indices.size() < 150u * 120u; --n) {
+                spec.indices.push_back(c);
+            }
+        }
+        const auto picture = decodeGif(encodeGif(spec));
+        ASSERT_TRUE(picture) << clearWhenFull;
+        EXPECT_EQ(picturePixels(*picture), expectedPixels(spec, palette)) << clearWhenFull;
+    }
+}
+
+TEST(GifDecoder, OnlyTheTwoSignatureBytesAreChecked) {
+    std::vector<uint8_t> file = encodeGif(plain(2, 2));
+    file[2] = 'X';
+    EXPECT_TRUE(decodeGif(file));
+    file[1] = 'X';
+    EXPECT_FALSE(decodeGif(file));
+    EXPECT_FALSE(decodeGif({}));
+}
+
+TEST(GifDecoder, ImageLargerThanScreenIsLaidOutByItsOwnWidthAndClipped) {
+    // A 4 x 4 screen with a 64 x 64 image: the image's first row fills the 16 pixels.
+    GifSpec spec = plain(4, 4);
+    spec.imageWidth = 64;
+    spec.imageHeight = 64;
+    spec.indices = sequence(64 * 64, 4);
+    const auto picture = decodeGif(encodeGif(spec));
+    ASSERT_TRUE(picture);
+    const std::vector<uint32_t> all = expectedPixels(spec, kFourColours);
+    EXPECT_EQ(picturePixels(*picture), std::vector<uint32_t>(all.begin(), all.begin() + 16));
+    for (std::size_t i = 16; i < picture->pixels.size(); ++i) {
+        ASSERT_EQ(picture->pixels[i], 0u);
+    }
+}
+
+TEST(GifDecoder, ImageSmallerThanScreenKeepsItsRowLength) {
+    GifSpec spec = plain(4, 4);
+    spec.imageWidth = 2;
+    spec.imageHeight = 2;
+    spec.indices = {0, 1, 2, 3};
+    const auto picture = decodeGif(encodeGif(spec));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picturePixels(*picture)[3], kFourColours[3]);
+    EXPECT_EQ(picturePixels(*picture)[4], 0u);
+}
+
+TEST(GifDecoder, OversizedScreensAndImagesAreRefused) {
+    GifSpec spec = plain(2, 2);
+    spec.screenWidth = 65535;
+    spec.screenHeight = 65535;
+    EXPECT_FALSE(decodeGif(encodeGif(spec)));
+    spec = plain(2, 2);
+    spec.screenWidth = 0;
+    EXPECT_FALSE(decodeGif(encodeGif(spec)));
+    spec = plain(2, 2);
+    spec.imageWidth = 65535;
+    spec.imageHeight = 65535;
+    EXPECT_FALSE(decodeGif(encodeGif(spec)));
+}
+
+TEST(GifDecoder, BrokenCodeStreamsFailCleanly) {
+    GifSpec spec = plain(4, 1);
+    // Code 7 when the next free code is 6.
+    spec.lzwData = packCodes({{4, 3}, {1, 3}, {7, 3}, {5, 3}});
+    EXPECT_FALSE(decodeGif(encodeGif(spec)));
+    // A string code as the first code after a clear.
+    spec.lzwData = packCodes({{4, 3}, {6, 3}, {5, 3}});
+    EXPECT_FALSE(decodeGif(encodeGif(spec)));
+    // The end code before the image is complete.
+    spec.lzwData = packCodes({{4, 3}, {1, 3}, {5, 3}});
+    EXPECT_FALSE(decodeGif(encodeGif(spec)));
+    // Data that runs out before the image is complete (padding bits give at most two codes).
+    spec = plain(4, 4);
+    spec.lzwData = packCodes({{4, 3}, {1, 3}, {2, 3}});
+    EXPECT_FALSE(decodeGif(encodeGif(spec)));
+    spec = plain(4, 1);
+    // A minimum code size beyond 8 bits.
+    spec.lzwData.clear();
+    spec.minCodeSize = 12;
+    EXPECT_FALSE(decodeGif(encodeGif(spec)));
+    // A valid hand-made stream, with the KwKwK case (code 6 right after it is defined).
+    spec = plain(4, 1);
+    spec.lzwData = packCodes({{4, 3}, {1, 3}, {6, 3}, {1, 3}, {5, 3}});
+    const auto picture = decodeGif(encodeGif(spec));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picturePixels(*picture), std::vector<uint32_t>(4, kFourColours[1]));
+}
+
+TEST(GifDecoder, TrailerOrUnknownBlockBeforeAnImageMeansNoImage) {
+    std::vector<uint8_t> file = encodeGif(plain(2, 2));
+    const std::size_t imageAt = 13 + 12; // after the screen descriptor and a 4-colour table
+    ASSERT_EQ(file[imageAt], 0x2C);
+    file[imageAt] = 0x99;
+    EXPECT_FALSE(decodeGif(file));
+    file[imageAt] = 0x3B;
+    EXPECT_FALSE(decodeGif(file));
+}
+
+TEST(GifDecoder, EveryTruncationFailsOrDecodesTheSamePicture) {
+    GifSpec spec = plain(9, 7);
+    spec.comment = true;
+    const std::vector<uint8_t> file = encodeGif(spec);
+    const auto whole = decodeGif(file);
+    ASSERT_TRUE(whole);
+    const std::size_t dataStart = 13 + 12 + 9 + 11 + 1; // screen, table, comment, image, code size
+    int failures = 0;
+    for (std::size_t length = 0; length < file.size(); ++length) {
+        const auto cut = decodeGif(std::span<const uint8_t>(file.data(), length));
+        if (cut) {
+            // A file may lose the end of its code stream once every pixel is in.
+            EXPECT_GT(length, dataStart);
+            EXPECT_EQ(cut->pixels, whole->pixels);
+        } else {
+            ++failures;
+        }
+    }
+    EXPECT_GT(failures, static_cast<int>(dataStart));
+}
+
+TEST(GifDecoder, SurvivesRandomDamage) {
+    std::mt19937 rng(99);
+    GifSpec spec = plain(12, 10);
+    spec.interlaced = true;
+    spec.localPalette = kFourColours;
+    const std::vector<uint8_t> file = encodeGif(spec);
+    std::uniform_int_distribution<std::size_t> at(0, file.size() - 1);
+    std::uniform_int_distribution<int> byte(0, 255), hits(1, 4);
+    for (int round = 0; round < 3000; ++round) {
+        std::vector<uint8_t> damaged = file;
+        for (int n = hits(rng); n > 0; --n) {
+            damaged[at(rng)] = static_cast<uint8_t>(byte(rng));
+        }
+        const auto picture = decodeGif(damaged);
+        if (picture) {
+            ASSERT_EQ(picture->pixels.size(), pixelBlockSize(picture->width, picture->height));
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,47 @@
+// ImageFixtures.h: picture files made in code for the image tests: GIF, JPEG and a file map.
+#pragma once
+
+#include "engine/resources/FileSource.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+// Files served from memory.
+class MapFileSource : public FileSource {
+public:
+    std::map<std::string, std::vector<uint8_t>> files;
+
+    std::optional<std::vector<uint8_t>> readWhole(const std::string& name) override;
+};
+
+// The variable-width LZW stream of GIF for colour indices (clear code first, end code last).
+// When the table fills, the encoder either starts over with a clear code or keeps using the
+// full table, as some encoders do.
+std::vector<uint8_t> lzwEncode(const std::vector<uint8_t>& indices, int minCodeSize,
+                               bool clearWhenFull = true);
+// Raw codes of fixed bit widths, for hand-made (and broken) streams: {code, width} pairs.
+std::vector<uint8_t> packCodes(const std::vector<std::pair<int, int>>& codes);
+
+struct GifSpec {
+    int screenWidth = 0;
+    int screenHeight = 0;
+    int imageWidth = -1; // -1: the screen's
+    int imageHeight = -1;
+    std::vector<uint32_t> globalPalette; // 0xRRGGBB; empty: no global table
+    std::vector<uint32_t> localPalette;  // empty: no local table
+    bool interlaced = false;
+    bool graphicControl = false;  // a transparency extension before the image
+    bool comment = false;         // a comment extension before the image
+    std::vector<uint8_t> indices; // the image's pixels in display order
+    int minCodeSize = 8;
+    bool clearWhenFull = true;
+    // When not empty, used instead of encoding `indices`.
+    std::vector<uint8_t> lzwData;
+};
+
+std::vector<uint8_t> encodeGif(const GifSpec& spec);
+
+// A baseline JPEG of 4:4:4 samples at quality 100 from 0xRRGGBB pixels, through TurboJPEG.
+std::vector<uint8_t> encodeJpeg(int width, int height, const std::vector<uint32_t>& rgb);

@@ -43,7 +43,7 @@ void placeOnPair(Arrangement& arrangement, const channel::Pair& pair, const std:
     arrangement.fadeOut(pair[1 - first], notes[0].row, 64, 1);
     for (std::size_t i = 0; i < notes.size(); ++i) {
         const PartNote& n = notes[i];
-        // A note needs at least one row after it to fade in before the section loops.
+        // A note needs at least one row after it to fade out in before the section loops.
         if (n.row >= end - 1) {
             break;
         }
@@ -218,13 +218,11 @@ std::vector<Pattern> Arrangement::patterns(int rowsPerPattern) const {
     return out;
 }
 
-void playLine(Arrangement& arrangement, const std::vector<NoteEvent>& notes, const LineStyle& style,
-              int firstRow) {
+void playLine(Arrangement& arrangement, const std::vector<NoteEvent>& notes, const LineStyle& style) {
     std::vector<PartNote> part;
     for (const NoteEvent& n : notes) {
         const int volume = style.accentBeats && !onBeat(n.row) ? offBeatVolume(style.volume) : style.volume;
-        part.push_back(
-            {firstRow + n.row + style.delay, n.length, n.midi + style.transpose, volume, style.releaseNotes});
+        part.push_back({n.row + style.delay, n.length, n.midi + style.transpose, volume, style.releaseNotes});
     }
     placeOnPair(arrangement, style.channels, part, style.instrument, style.vibratoAfter, style.vibrato);
 }

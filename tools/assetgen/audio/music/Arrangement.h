@@ -70,15 +70,15 @@ struct LineStyle {
     int volume;
     int transpose = 0;
     int delay = 0;            // rows
-    int vibratoAfter = 0;     // notes at least this long (rows) get vibrato from their second row; 0 = none
+    int vibratoAfter = 0;     // notes at least this long (rows) get vibrato from their third row; 0 = none
     uint8_t vibrato = 0x32;   // H effect: speed in the high nibble, depth in the low one
     bool accentBeats = true;  // notes on the beat a little louder than those between
     bool releaseNotes = true; // fade each note at its end (sustained instruments); else let it ring on
 };
 
-// Places the notes of a melody from `firstRow` on. Notes at or past the end are dropped.
-void playLine(Arrangement& arrangement, const std::vector<NoteEvent>& notes, const LineStyle& style,
-              int firstRow = 0);
+// Places the notes of a melody. A note starting on the last row or later is dropped: it could
+// not fade out before the section loops.
+void playLine(Arrangement& arrangement, const std::vector<NoteEvent>& notes, const LineStyle& style);
 
 // A second voice: for each note, the nearest chord tone at least a minor third below it.
 std::vector<NoteEvent> harmonyBelow(const std::vector<NoteEvent>& melody,
@@ -96,7 +96,7 @@ void playBass(Arrangement& arrangement, const std::vector<ChordSpan>& chords, st
               int volume, int lowest, int firstBar, int endBar);
 
 // Broken chords from a one-bar rhythm: digits index the chord's notes counted upwards from
-// `base`, '.' lets the last notes ring. Upper-case letters are not used.
+// `base`, '.' lets the last notes ring.
 void playArpeggio(Arrangement& arrangement, const std::vector<ChordSpan>& chords, std::string_view barSteps,
                   Instrument instrument, int volume, int base, int firstBar, int endBar);
 

@@ -2,10 +2,12 @@
 #include "CommandLine.h"
 #include "GameApp.h"
 #include "Harness.h"
+#include "ResourceCheck.h"
 #include "engine/core/GamePaths.h"
 #include "engine/core/GameRandom.h"
 #include "engine/core/ksLog.h"
 #include "engine/store/ksRegistry.h"
+#include "platform/MixerSoundBackend.h"
 #include "platform/SdlKestrinOS.h"
 #include "platform/SingleInstance.h"
 
@@ -99,6 +101,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zibbet: cannot create the folders under %s\n",
                      paths.stateDir.parent_path().c_str());
     }
+    const std::filesystem::path dataDir = options->data.value_or(findDataDirectory());
+
+    if (options->checkResources) {
+        // No window and no sound device needed; problems are traced to standard error.
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        ksLog::attach(stderr);
+        MixerSoundBackend mixer;
+        const int failed = checkResources(dataDir, paths.stateDir, &mixer, stdout);
+        ksLog::close();
+        return failed == 0 ? 0 : 1;
+    }
 
     // Before the log is opened, so a second start never truncates the first one's log.
     SingleInstance instance(paths.stateDir);
@@ -150,7 +163,7 @@ int main(int argc, char** argv) {
         SteppedCounter stepped(60);
         ksCounter& counter = options->headless ? static_cast<ksCounter&>(stepped) : steady;
 
-        GameApp app(os, store, paths, options->data.value_or(findDataDirectory()), counter);
+        GameApp app(os, store, paths, dataDir, counter);
         app.init();
         Harness harness(os, std::move(script), options->shots, options->frames, options->headless);
         os.setLoopObserver(&harness);

@@ -7,6 +7,7 @@
 namespace {
 
 std::FILE* g_log = nullptr;
+bool g_attached = false; // the stream belongs to someone else: never closed here
 
 } // namespace
 
@@ -22,13 +23,22 @@ bool ksLog::open(const std::filesystem::path& path) {
     return true;
 }
 
+void ksLog::attach(std::FILE* stream) {
+    close();
+    g_log = stream;
+    g_attached = stream != nullptr;
+}
+
 void ksLog::close() {
     if (g_log == nullptr) {
         return;
     }
-    write("\nEnd of log\n");
-    std::fclose(g_log);
+    if (!g_attached) {
+        write("\nEnd of log\n");
+        std::fclose(g_log);
+    }
     g_log = nullptr;
+    g_attached = false;
 }
 
 bool ksLog::isOpen() { return g_log != nullptr; }

@@ -1,6 +1,7 @@
 // ksLog.h: the diagnostic log file and the printf-style trace writer.
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
 #include <string_view>
 
@@ -11,6 +12,9 @@ public:
     // Creates the log file (truncating it) and writes the start line with the build date.
     // Returns false when the file cannot be created; later writes are then dropped.
     static bool open(const std::filesystem::path& path);
+    // Sends the trace lines to an already open stream (standard error, for tools) instead of a
+    // file; no start or end lines are written.
+    static void attach(std::FILE* stream);
     // Writes the end line and closes the file. Safe to call when nothing is open.
     static void close();
     static bool isOpen();

@@ -1,7 +1,7 @@
 // PlaceholderScreen.cpp: a plain stand-in for a screen that does not exist yet.
 #include "PlaceholderScreen.h"
 
-#include "GameApp.h"
+#include "GameContext.h"
 #include "engine/video/ksCanvas.h"
 
 PlaceholderScreen::PlaceholderScreen(GameContext& context, int id, uint32_t colour)

@@ -21,7 +21,8 @@ int checkResources(const std::filesystem::path& dataDir, const std::filesystem::
     for (ResourceEntry& entry : manager.entries()) {
         manager.loadEntry(entry);
         const bool isImage = entry.type != nullptr && entry.type->keyword() == ImageType::kKeyword;
-        const bool loaded = entry.object != nullptr && (!isImage || ImageType::imageOf(entry.object.get()) != nullptr);
+        const bool loaded =
+            entry.object != nullptr && (!isImage || ImageType::imageOf(entry.object.get()) != nullptr);
         if (!loaded) {
             std::fprintf(out, "failed: %s %s\n", entry.type != nullptr ? entry.type->keyword().c_str() : "?",
                          entry.name.c_str());

@@ -2,6 +2,7 @@
 #include "CommandLine.h"
 #include "GameApp.h"
 #include "Harness.h"
+#include "PlaceholderScreen.h"
 #include "ResourceCheck.h"
 #include "engine/core/GamePaths.h"
 #include "engine/core/GameRandom.h"
@@ -66,6 +67,13 @@ bool prepareFirstRunPlacement(ksRegistry& store, SdlKestrinOS& os) {
     store.setWindowPosition(desktop.width / 2 - 320, desktop.height / 2 - 240);
     store.saveSettings();
     return true;
+}
+
+// Stand-ins until each screen exists.
+std::unique_ptr<GameScreen> makeScreen(int id, GameContext& context) {
+    static constexpr uint32_t kColours[kScreenCount] = {0xFF203060, 0xFF2E7D32, 0xFF6A1B9A, 0xFFC62828,
+                                                        0xFF37474F, 0xFF37474F, 0xFF37474F, 0xFF8D6E63};
+    return std::make_unique<PlaceholderScreen>(context, id, kColours[id]);
 }
 
 } // namespace
@@ -163,8 +171,9 @@ int main(int argc, char** argv) {
         SteppedCounter stepped(60);
         ksCounter& counter = options->headless ? static_cast<ksCounter&>(stepped) : steady;
 
-        GameApp app(os, store, paths, dataDir, counter);
-        app.init();
+        MixerSoundBackend mixer;
+        GameApp app(os, store, paths, dataDir, counter, mixer);
+        app.init(makeScreen);
         Harness harness(os, std::move(script), options->shots, options->frames, options->headless);
         os.setLoopObserver(&harness);
         os.run(app);

@@ -41,7 +41,9 @@ void ksLog::close() {
     g_attached = false;
 }
 
-bool ksLog::isOpen() { return g_log != nullptr; }
+bool ksLog::isOpen() {
+    return g_log != nullptr;
+}
 
 void ksLog::write(std::string_view text) {
     if (g_log == nullptr) {

@@ -1,6 +1,7 @@
 // ksRegistry.h: the persistent settings store (window and display settings, raw named values).
 #pragma once
 
+#include "GameSettings.h"
 #include "engine/core/ScreenRect.h"
 
 #include <cstdint>
@@ -10,7 +11,8 @@
 
 // Named binary values kept as one file each in the configuration directory: "Version"
 // (2 bytes), "Settings" (36 bytes) and "Custom" (the 496-byte player profile). Every write is
-// atomic. The store also carries the engine's window and display settings.
+// atomic. The store also carries the engine's window and display settings and the game's table
+// of tuning values.
 class ksRegistry {
 public:
     static constexpr std::size_t kSettingsSize = 36;
@@ -58,6 +60,15 @@ public:
     // The colour depth in force: the desktop's in a window, the full-screen setting otherwise.
     uint32_t depthInUse() const { return isWindowed() ? m_desktopDepth : m_fullScreenDepth; }
     const std::string& applicationName() const { return m_applicationName; }
+
+    // The tuning values (see GameSettings).
+    void setGameSettings(std::string text) { m_gameSettings.setGameSettings(std::move(text)); }
+    std::string getString(std::string_view name) const { return m_gameSettings.getString(name); }
+    int32_t getInt(std::string_view name) const { return m_gameSettings.getInt(name); }
+    void getIntArray(std::string_view name, std::span<int32_t> values) const {
+        m_gameSettings.getIntArray(name, values);
+    }
+    const GameSettings& gameSettings() const { return m_gameSettings; }
     const std::filesystem::path& configDir() const { return m_configDir; }
 
 private:
@@ -73,4 +84,5 @@ private:
     uint32_t m_desktopDepth = 0;
     std::string m_applicationName;
     std::filesystem::path m_configDir;
+    GameSettings m_gameSettings;
 };

@@ -117,5 +117,14 @@ std::string iconSvg() {
     cairo_surface_finish(surface);
     const bool ok = cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(surface);
-    return ok ? svg : std::string();
+    if (!ok) {
+        return {};
+    }
+    // cairo numbers its surfaces process-wide; a fixed id keeps the document the same on every run.
+    const std::string idPrefix = "<g id=\"surface";
+    if (const std::size_t at = svg.find(idPrefix); at != std::string::npos) {
+        const std::size_t end = svg.find('"', at + idPrefix.size());
+        svg.replace(at, end - at + 1, "<g id=\"icon\"");
+    }
+    return svg;
 }

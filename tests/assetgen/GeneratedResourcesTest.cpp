@@ -364,6 +364,60 @@ TEST(GeneratedResources, FontsCoverPrintableAsciiWithConsistentGlyphTables) {
     EXPECT_EQ(fonts, 6);
 }
 
+// Width of a line as the game lays it out: each glyph's width plus the tracking (not after the
+// last), and the font's space width for every blank.
+double lineWidth(const ParsedGlyphTable& table, const std::string& text, double tracking, int spaceWidth) {
+    double width = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto code = static_cast<unsigned char>(text[i]);
+        if (code == ' ') {
+            width += spaceWidth;
+        }
+        if (code < 128 && table.glyphs[code]) {
+            width += table.glyphs[code]->width + (i + 1 < text.size() ? tracking : 0.0);
+        }
+    }
+    return width;
+}
+
+ParsedGlyphTable fontTable(const std::string& font) {
+    const ScriptEntry* entry = findEntry(font);
+    const auto* bytes = entry ? packFile(entry->parameters.at(1).fileName()) : nullptr;
+    return bytes ? parseGlyphTable(std::string(bytes->begin(), bytes->end())) : ParsedGlyphTable{};
+}
+
+// The longest message and title lines of the game's dialogs fit inside the dialogs' frames
+// (16-pixel borders), with the default space width of 12.
+TEST(GeneratedResources, DialogTextsFitTheirDialogs) {
+    struct Line {
+        const char* font;
+        double tracking;
+        int dialogWidth;
+        const char* text;
+    };
+    const Line lines[] = {
+        {"font_dlg_med", -2.0, 500, "If you don't continue, your saved game will be deleted."},
+        {"font_dlg_med", -2.0, 500, "Do you want to continue from where you left off"},
+        {"font_dlg_med", -2.0, 540, "You can select themes in the title screen Options Panel."},
+        {"font_dlg_med", -2.0, 540, "You're not going to be able to finish the puzzle."},
+        {"font_dlg_med", -2.0, 520, "You got a High Score, enter your name."},
+        {"font_dlg_med", -2.0, 520, "and earned 1,234,567 points so far!"},
+        {"font_dlg_med", -2.0, 470, "This will end your current game."},
+        {"font_dlg_med", -2.0, 360, "Following options take effect next game."},
+        {"font_dlg_small", -1.8, 380, "This change will not take effect"},
+        {"font_dlg_head", -2.0, 470, "You Got a High Score!"},
+        {"font_dlg_head", -2.0, 520, "BETTER LUCK NEXT TIME!"},
+        {"font_dlg_head", -2.0, 390, "EXIT GAME"},
+    };
+    for (const Line& line : lines) {
+        const ParsedGlyphTable table = fontTable(line.font);
+        ASSERT_GT(table.lineHeight, 0) << line.font;
+        const int space = std::string(line.text).starts_with("Following") ? 4 : 12;
+        EXPECT_LE(lineWidth(table, line.text, line.tracking, space), line.dialogWidth - 32)
+            << line.font << ": " << line.text;
+    }
+}
+
 TEST(GeneratedResources, TwoRunsGiveByteIdenticalPacks) {
     const GeneratedResources second = generateResources(1);
     ASSERT_THAT(second.errors, ::testing::IsEmpty());

@@ -41,7 +41,7 @@ BakedFont bakeFont(const FontRecipe& recipe) {
         cairo_text_extents_t ext;
         cairo_text_extents(pcr, text.c_str(), &ext);
         plans.push_back(GlyphPlan{code, ext.x_bearing - grow, ext.x_bearing + ext.width + grow + shadowRight,
-                                  ext.x_advance + grow + style.letterSpacing});
+                                  ext.x_advance + 0.5 * grow + style.letterSpacing});
         inkTop = std::min(inkTop, ext.y_bearing);
         inkBottom = std::max(inkBottom, ext.y_bearing + ext.height);
     }
@@ -117,30 +117,30 @@ std::vector<FontRecipe> gameFontRecipes() {
     head.shadowX = 1.0;
     head.shadowY = 2.0;
     head.shadowAlpha = 0.55;
-    head.letterSpacing = -1.6;
+    head.letterSpacing = -0.6;
     // Two blank rows under the ink keep descenders clear of the rule dialogs draw under titles.
     recipes.push_back({"font_dlg_head", head, -2.0, 0, 2});
 
     // Dialog messages, captions, names, options labels: clear white rounded letters.
     TextStyle med;
     med.face = Typeface::Rounded;
-    med.size = 16.0;
+    med.size = 13.5;
     med.top = Colour::hex(0xFFFFFF);
     med.bottom = Colour::hex(0xE8ECFF);
     med.outline = kInk;
-    med.outlineWidth = 1.7;
+    med.outlineWidth = 1.5;
     med.shadowX = 0.0;
     med.shadowY = 1.3;
     med.shadowAlpha = 0.45;
-    med.letterSpacing = 0.0;
+    med.letterSpacing = -0.25;
     // A blank glyph for the space lets the name field accept spaces, and keeps spaces readable
     // once the options panel narrows this font's space width.
     recipes.push_back({"font_dlg_med", med, -2.0, 3, 0});
 
     TextStyle small = med;
-    small.size = 13.0;
-    small.outlineWidth = 1.5;
-    small.letterSpacing = -0.3;
+    small.size = 12.5;
+    small.outlineWidth = 1.4;
+    small.letterSpacing = 0.0;
     small.shadowY = 1.0;
     recipes.push_back({"font_dlg_small", small, -1.8, 0, 0});
 
@@ -155,7 +155,7 @@ std::vector<FontRecipe> gameFontRecipes() {
     score.shadowX = 1.0;
     score.shadowY = 1.8;
     score.shadowAlpha = 0.5;
-    score.letterSpacing = -0.6;
+    score.letterSpacing = -0.2;
     recipes.push_back({"font_score", score, -1.8, 0, 0});
 
     // The general-purpose playful face: carrot orange script.
@@ -168,7 +168,7 @@ std::vector<FontRecipe> gameFontRecipes() {
     carrot.outlineWidth = 1.8;
     carrot.shadowY = 1.3;
     carrot.shadowAlpha = 0.45;
-    carrot.letterSpacing = -1.3;
+    carrot.letterSpacing = -0.4;
     recipes.push_back({"font_carrot", carrot, 0.0, 0, 0});
 
     // The developer overlay: small, plain and legible over anything.

@@ -329,11 +329,11 @@ Raster paintPlayfield(const PlayfieldLook& look) {
 
 Raster podiumPicture(const Raster& playfield) {
     Raster out = playfield.cropped(0, kPodiumOffsetY, kPodiumWidth, kPodiumHeight);
-    // Below the screen: continue the bottom row, so the off-screen button faces are plain.
-    const int visible = kScreenHeight - kPodiumOffsetY;
-    for (int y = visible; y < kPodiumHeight; ++y) {
+    // Below the screen only the unused off-screen buttons are cut: plain night colour.
+    const uint32_t night = 0xFF000000 | world::kNight.toRgb24();
+    for (int y = kScreenHeight - kPodiumOffsetY; y < kPodiumHeight; ++y) {
         for (int x = 0; x < kPodiumWidth; ++x) {
-            out.set(x, y, out.at(x, visible - 1));
+            out.set(x, y, night);
         }
     }
     return out;

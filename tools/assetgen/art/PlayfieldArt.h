@@ -20,7 +20,7 @@ Raster paintPlayfield(const PlayfieldLook& look);
 
 // The podium pictures the menu buttons are cut from: the screen's rows from y 328 down, as a
 // 448 x 477 picture, so that source (36, 37) shows screen (36, 365). Rows below the screen
-// (where the unused off-screen buttons are cut) repeat the stage floor. The width is a whole
+// (where the unused off-screen buttons are cut) are plain. The width is a whole
 // number of 8-pixel JPEG blocks, so every block on screen matches the backdrop's exactly.
 inline constexpr int kPodiumOffsetY = 328;
 inline constexpr int kPodiumWidth = 448;

@@ -8,6 +8,7 @@
 #include "JpegCodec.h"
 #include "Lettering.h"
 #include "Palette.h"
+#include "ScreenMockups.h"
 #include "ScriptReader.h"
 #include "Sketch.h"
 
@@ -223,7 +224,14 @@ Raster makeContactSheet(const std::string& script, const PackFiles& files) {
         tiles.push_back({entry.name + " " + size + (masked ? "" : " opaque"), std::move(picture), w, h});
     }
     const std::vector<Tile> fonts = fontSpecimens(entries, files);
-    const int imagesEnd = layoutTiles(nullptr, tiles, kGap + 30);
+    std::vector<Tile> screens;
+    for (auto& [label, picture] : makeScreenMockups(script, files)) {
+        const int w = picture.width();
+        const int h = picture.height();
+        screens.push_back({label, std::move(picture), w, h});
+    }
+    const int screensEnd = layoutTiles(nullptr, screens, kGap + 30);
+    const int imagesEnd = layoutTiles(nullptr, tiles, screensEnd + 40);
     const int height = layoutTiles(nullptr, fonts, imagesEnd + 40);
     Sketch sheet(kSheetWidth, height);
     cairo_t* cr = sheet.cr();
@@ -231,9 +239,11 @@ Raster makeContactSheet(const std::string& script, const PackFiles& files) {
     cairo_paint(cr);
     TextStyle heading = labelStyle();
     heading.size = 18;
-    drawText(cr, heading, "Zibbet: every image of the pack (" + std::to_string(tiles.size()) + " entries)",
-             kGap, 30);
-    layoutTiles(&sheet, tiles, kGap + 30);
+    drawText(cr, heading, "Zibbet: screens put together from the pack as the game draws them", kGap, 30);
+    layoutTiles(&sheet, screens, kGap + 30);
+    drawText(cr, heading, "Every image of the pack (" + std::to_string(tiles.size()) + " entries)", kGap,
+             screensEnd + 30);
+    layoutTiles(&sheet, tiles, screensEnd + 40);
     drawText(cr, heading, "Fonts, set with the game's spacing rules", kGap, imagesEnd + 30);
     layoutTiles(&sheet, fonts, imagesEnd + 40);
     Raster out = sheet.toRaster();

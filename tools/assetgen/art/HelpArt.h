@@ -7,7 +7,7 @@
 // intro dialogs, they cover the dialog's own title and message, while their transparent bottom
 // strip (from row 341) leaves the dialog's buttons at screen rows 388..432 visible.
 inline constexpr int kHelpWidth = 560;
-inline constexpr int kHelpHeight = 374;
+inline constexpr int kHelpHeight = 376;
 inline constexpr int kHelpPanelHeight = 341;
 
 // Help pages 1 to 4: how to play, Classic, Action, Puzzle.

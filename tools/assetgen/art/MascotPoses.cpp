@@ -446,7 +446,7 @@ MascotPose titleMascotPose(int frame) {
         p.lift = 10;
         p.squash = -0.06;
         p.left = arm(2.5);
-        p.right = arm(1.4, 0.6);
+        p.right = arm(0.45, 0.6);
         p.eyes = Eyes::Wide;
         p.mouth = Mouth::Oh;
         p.props = {Prop::Sparkles};

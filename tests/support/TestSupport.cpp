@@ -8,6 +8,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include <png.h>
+
 TempDir::TempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "zibbet-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) {
@@ -21,9 +23,13 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(m_path, ignored);
 }
 
-LogCapture::LogCapture() { ksLog::open(m_dir / "log.txt"); }
+LogCapture::LogCapture() {
+    ksLog::open(m_dir / "log.txt");
+}
 
-LogCapture::~LogCapture() { ksLog::close(); }
+LogCapture::~LogCapture() {
+    ksLog::close();
+}
 
 std::vector<std::string> LogCapture::lines() const {
     std::istringstream in(readTextFile(m_dir / "log.txt"));
@@ -61,4 +67,25 @@ void writeBytes(const std::filesystem::path& path, const std::vector<unsigned ch
 void writeText(const std::filesystem::path& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << text;
+}
+
+std::optional<PngPicture> readPng(const std::filesystem::path& path) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) {
+        return std::nullopt;
+    }
+    image.format = PNG_FORMAT_BGRA;
+    PngPicture picture;
+    picture.width = static_cast<int>(image.width);
+    picture.height = static_cast<int>(image.height);
+    picture.pixels.resize(static_cast<std::size_t>(picture.width) * picture.height);
+    if (!png_image_finish_read(&image, nullptr, picture.pixels.data(), 0, nullptr)) {
+        png_image_free(&image);
+        return std::nullopt;
+    }
+    for (uint32_t& p : picture.pixels) {
+        p &= 0xFFFFFF;
+    }
+    return picture;
 }

@@ -1,7 +1,9 @@
 // TestSupport.h: temporary directories and log capture for the tests.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,3 +41,12 @@ private:
 std::string readTextFile(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, const std::vector<unsigned char>& bytes);
 void writeText(const std::filesystem::path& path, const std::string& text);
+
+// A decoded PNG as 0x00RRGGBB pixels.
+struct PngPicture {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;
+    uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+};
+std::optional<PngPicture> readPng(const std::filesystem::path& path);

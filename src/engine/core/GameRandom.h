@@ -9,3 +9,8 @@ inline constexpr int kGameRandomMax = 32767;
 // behaves the same on every C library. Single-threaded, like the rest of the game.
 int gameRandom();
 void seedGameRandom(uint32_t seed);
+
+// The seed for a new game: the wall-clock time in milliseconds, unless seeds were fixed, in which
+// case every call answers the next number from the fixed one, so whole runs repeat.
+uint32_t newGameSeed();
+void fixGameSeeds(uint32_t firstSeed);

@@ -68,7 +68,7 @@ void ksCanvas::addDirty(int x, int y, int w, int h) {
     if (!m_tracking || w <= 0 || h <= 0) {
         return;
     }
-    const ScreenRect rect = ScreenRect::fromPositionSize(x, y, w, h).intersection(m_clipRect);
+    const ScreenRect rect = ScreenRect::fromPositionSize(x, y, w, h).intersection(wholeCanvas());
     if (rect.isEmpty()) {
         return;
     }

@@ -24,6 +24,9 @@ public:
     int height() const { return m_height; }
     int stride() const { return m_width; }
     const ScreenRect& clipRect() const { return m_clipRect; }
+    // Narrows every later drawing to `clip` (kept inside the canvas) until resetClipRect.
+    void setClipRect(const ScreenRect& clip) { m_clipRect = clip.intersection(wholeCanvas()); }
+    void resetClipRect() { m_clipRect = wholeCanvas(); }
 
     void selectFrame() { m_target = Buffer::Frame; }
     void selectBackground() { m_target = Buffer::Background; }

@@ -49,6 +49,18 @@ TEST_F(CanvasFixture, RectanglesAreClippedAndEmptyOnesIgnored) {
     EXPECT_EQ(canvas.dirtyList()[0], ScreenRect::fromCorners(0, 0, 9, 9));
 }
 
+TEST_F(CanvasFixture, ANarrowerClipRectangleLimitsDrawingUntilReset) {
+    canvas.setClipRect(ScreenRect::fromCorners(0, 0, 639, 426));
+    canvas.fillRect(0, 420, 10, 20, kWhite);
+    EXPECT_EQ(frameAt(0, 426), kWhite);
+    EXPECT_EQ(frameAt(0, 427), 0u);
+    canvas.setClipRect(ScreenRect::fromCorners(-50, -50, 900, 900));
+    EXPECT_EQ(canvas.clipRect(), ScreenRect::fromPositionSize(0, 0, 640, 480)) << "never wider than the canvas";
+    canvas.setClipRect(ScreenRect::fromCorners(10, 10, 20, 20));
+    canvas.resetClipRect();
+    EXPECT_EQ(canvas.clipRect(), ScreenRect::fromPositionSize(0, 0, 640, 480));
+}
+
 TEST_F(CanvasFixture, PresentShowsDrawingThenRestoresItFromTheBackground) {
     startBlack();
     canvas.fillRect(100, 100, 8, 8, kWhite);

@@ -1,0 +1,163 @@
+// main.cpp: start-up, the single-instance hand-off, the main loop and shutdown.
+#include "CommandLine.h"
+#include "GameApp.h"
+#include "Harness.h"
+#include "engine/core/GamePaths.h"
+#include "engine/core/GameRandom.h"
+#include "engine/core/ksLog.h"
+#include "engine/store/ksRegistry.h"
+#include "platform/SdlKestrinOS.h"
+#include "platform/SingleInstance.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#ifndef ZIBBET_VERSION
+#define ZIBBET_VERSION "0"
+#endif
+#ifndef ZIBBET_INSTALL_DATADIR
+#define ZIBBET_INSTALL_DATADIR "/usr/share/zibbet"
+#endif
+
+namespace {
+
+std::filesystem::path executableDirectory() {
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::path(".") : self.parent_path();
+}
+
+bool holdsGameData(const std::filesystem::path& dir) {
+    std::error_code error;
+    return std::filesystem::exists(dir / "resource.txt", error) ||
+           std::filesystem::exists(dir / "resources.dat", error);
+}
+
+// The build tree's data next to the binary, else the installed data relative to the binary
+// (so any prefix works), else the configured install location.
+std::filesystem::path findDataDirectory() {
+    const auto exe = executableDirectory();
+    for (const auto& candidate :
+         {exe / "data", exe / ".." / "share" / "zibbet", std::filesystem::path(ZIBBET_INSTALL_DATADIR)}) {
+        if (holdsGameData(candidate)) {
+            return candidate.lexically_normal();
+        }
+    }
+    return exe / "data";
+}
+
+// First run: a 640 x 480 window centred on the desktop; a desktop that is too small ends the game.
+bool prepareFirstRunPlacement(ksRegistry& store, SdlKestrinOS& os) {
+    store.resetSettings();
+    store.setWindowSize(640, 480);
+    const KestrinOS::DesktopInfo desktop = os.queryDesktop();
+    if (desktop.width < 640 || desktop.height < 480) {
+        char text[128];
+        std::snprintf(text, sizeof text, "%s requires a desktop resolution of at least %i x %i", "Zibbet",
+                      640, 480);
+        os.showMessage(MessageIcon::Error, "Please change desktop resolution.", text);
+        return false;
+    }
+    store.setWindowPosition(desktop.width / 2 - 320, desktop.height / 2 - 240);
+    store.saveSettings();
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    const auto options = CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!options) {
+        std::fprintf(stderr, "zibbet: %s\nTry 'zibbet --help' for more information.\n", error.c_str());
+        return 2;
+    }
+    if (options->help) {
+        std::fputs(CommandLine::usage().c_str(), stdout);
+        return 0;
+    }
+    if (options->version) {
+        std::printf("zibbet %s (build %u)\n", ZIBBET_VERSION, PlayerProfile::kBuildNumber);
+        return 0;
+    }
+
+    std::optional<InputScript> script;
+    if (options->script) {
+        script = InputScript::load(*options->script, error);
+        if (!script) {
+            std::fprintf(stderr, "zibbet: %s\n", error.c_str());
+            return 2;
+        }
+    }
+
+    const GamePaths paths =
+        options->home ? GamePaths::underHome(*options->home) : GamePaths::fromEnvironment();
+    if (!paths.createAll()) {
+        std::fprintf(stderr, "zibbet: cannot create the folders under %s\n",
+                     paths.stateDir.parent_path().c_str());
+    }
+
+    // Before the log is opened, so a second start never truncates the first one's log.
+    SingleInstance instance(paths.stateDir);
+    if (!instance.isFirst()) {
+        instance.notifyFirst();
+        return 0;
+    }
+
+    if (!ksLog::open(paths.stateDir / "log.txt")) {
+        std::fputs("Error: Failed to open LOG file\n", stderr);
+    }
+    if (options->headless) {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+    }
+    setenv("SDL_VIDEO_X11_WMCLASS", "zibbet", 0);
+
+    int status = 0;
+    {
+        ksRegistry& store = ksRegistry::create("Zibbet", 0, 3, paths.configDir);
+        SdlKestrinOS os(store, SdlOptions{options->headless});
+        if (!os.isUsable()) {
+            os.showMessage(MessageIcon::Error, "Zibbet", "Graphics Init failed. The program will now exit.");
+            ksLog::close();
+            return 1;
+        }
+        if (!store.loadSettings() && !prepareFirstRunPlacement(store, os)) {
+            ksLog::close();
+            return 1;
+        }
+        if (options->windowed) {
+            store.setWindowed(*options->windowed);
+        }
+        if (options->headless) {
+            store.setWindowed(true);
+        }
+        if (!os.start()) {
+            ksLog::close();
+            return 1;
+        }
+        instance.listen([] { SdlKestrinOS::requestRaise(); });
+
+        if (options->seed) {
+            fixGameSeeds(*options->seed);
+        }
+        seedGameRandom(newGameSeed());
+
+        SteadyCounter steady;
+        SteppedCounter stepped(60);
+        ksCounter& counter = options->headless ? static_cast<ksCounter&>(stepped) : steady;
+
+        GameApp app(os, store, paths, options->data.value_or(findDataDirectory()), counter);
+        app.init();
+        Harness harness(os, std::move(script), options->shots, options->frames, options->headless);
+        os.setLoopObserver(&harness);
+        os.run(app);
+        os.setLoopObserver(nullptr);
+        status = harness.allShotsWritten() ? 0 : 1;
+    }
+    ksLog::close();
+    return status;
+}

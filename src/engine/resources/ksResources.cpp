@@ -1,0 +1,68 @@
+// ksResources.cpp: the game's resources by kind and name, declared by the resource script.
+#include "ksResources.h"
+
+#include "CustomType.h"
+#include "FontType.h"
+#include "ImageType.h"
+#include "SoundType.h"
+#include "TextType.h"
+#include "engine/core/ksLog.h"
+
+#include <cstdio>
+#include <fstream>
+
+ksResources::ksResources(ksCanvas* canvas, int fileMode, std::filesystem::path dataDir,
+                         std::filesystem::path stateDir, ksSoundSystem* soundSystem)
+    : m_files(std::move(dataDir), fileMode)
+    , m_stateDir(std::move(stateDir))
+    , m_soundSystem(soundSystem)
+    , m_manager(ResourceServices{m_files, canvas, soundSystem, m_files.mode()}) {}
+
+bool ksResources::load(const std::string& scriptName) {
+    const bool read = m_manager.load(scriptName);
+    writeDump();
+    std::fputs("Done parsing...\n", stdout);
+    std::fflush(stdout);
+    return read;
+}
+
+void ksResources::writeDump() const {
+    const std::filesystem::path path = m_stateDir / kDumpFileName;
+    const std::string text = m_manager.dump();
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    if (!out) {
+        trace("ksResources::load - Could not write %s", path.c_str());
+    }
+}
+
+int ksResources::loadStep() {
+    return m_manager.loadStep();
+}
+
+ksImage* ksResources::getImage(const std::string& name) {
+    ksImage* image = ImageType::imageOf(m_manager.get(ImageType::kKeyword, name));
+    if (image == nullptr) {
+        trace("ksResources::getImage() ... %s has not been loaded", name.c_str());
+    }
+    return image;
+}
+
+ksFont* ksResources::getFont(const std::string& name) {
+    return FontType::fontOf(m_manager.get(FontType::kKeyword, name));
+}
+
+ksSoundHandle* ksResources::getSound(const std::string& name) {
+    return SoundType::handleOf(m_manager.get(SoundType::kSoundKeyword, name));
+}
+
+std::string ksResources::getText(const std::string& name) {
+    const std::string* text = TextType::textOf(m_manager.get(TextType::kKeyword, name));
+    return text != nullptr ? *text : std::string();
+}
+
+std::span<const uint8_t> ksResources::getCustom(const std::string& name) {
+    return CustomType::bytesOf(m_manager.get(CustomType::kKeyword, name))
+        .value_or(std::span<const uint8_t>());
+}

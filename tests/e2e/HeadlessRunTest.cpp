@@ -1,0 +1,120 @@
+// End-to-end runs of the real game binary, headless.
+#include "support/Process.h"
+#include "support/TestSupport.h"
+
+#include <csignal>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::filesystem::path kGame = ZIBBET_BINARY;
+
+ProcessResult runGame(const TempDir& home, std::vector<std::string> extra) {
+    std::vector<std::string> args = {"--headless", "--home", home.path().string()};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return runProcess(kGame, args, std::chrono::seconds(60));
+}
+
+TEST(HeadlessRun, FirstRunStoresSettingsAndACompleteLog) {
+    TempDir home;
+    const ProcessResult run = runGame(home, {"--frames", "120"});
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(std::filesystem::file_size(home / "config/Version"), 2u);
+    EXPECT_EQ(std::filesystem::file_size(home / "config/Settings"), 36u);
+    EXPECT_EQ(std::filesystem::file_size(home / "config/Custom"), 496u);
+    const std::string log = readTextFile(home / "state/log.txt");
+    EXPECT_EQ(log.rfind("Start of log: ", 0), 0u) << log;
+    EXPECT_TRUE(log.ends_with("\nEnd of log\n")) << log;
+    EXPECT_TRUE(std::filesystem::is_directory(home / "data"));
+}
+
+TEST(HeadlessRun, ShotWritesTheShownPicture) {
+    TempDir home;
+    const ProcessResult run =
+        runGame(home, {"--frames", "10", "--shot", "3:" + (home / "shot.png").string()});
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    const auto picture = readPng(home / "shot.png");
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->width, 640);
+    EXPECT_EQ(picture->height, 480);
+}
+
+TEST(HeadlessRun, ScriptedClicksReachTheScreensLikeRealOnes) {
+    TempDir home;
+    writeText(home / "script.txt", "10 move 100 100\n"
+                                   "11 down left\n"
+                                   "11 up left\n" // same frame: the release waits for the next commit
+                                   "20 shot " +
+                                       (home / "mode.png").string() +
+                                       "\n"
+                                       "30 key Escape\n"
+                                       "40 shot " +
+                                       (home / "back.png").string() +
+                                       "\n"
+                                       "50 move 320 420\n"
+                                       "51 down left\n"
+                                       "52 up left\n");
+    const ProcessResult run =
+        runGame(home, {"--frames", "1000", "--shot", "5:" + (home / "title.png").string(), "--script",
+                       (home / "script.txt").string()});
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    const auto title = readPng(home / "title.png");
+    const auto mode = readPng(home / "mode.png");
+    const auto back = readPng(home / "back.png");
+    ASSERT_TRUE(title && mode && back);
+    EXPECT_NE(title->at(5, 5), mode->at(5, 5)) << "the click opened another screen";
+    EXPECT_EQ(title->at(5, 5), back->at(5, 5)) << "Escape went back to the title";
+    EXPECT_FALSE(std::filesystem::exists(home / "never.png"));
+}
+
+TEST(HeadlessRun, SecondStartHandsOverAndExitsAtOnce) {
+    TempDir home;
+    const pid_t first =
+        startProcess(kGame, {"--headless", "--home", home.path().string(), "--frames", "100000000"});
+    ASSERT_GT(first, 0);
+    // Wait until the first has taken the lock and written its log.
+    for (int i = 0; i < 200 && readTextFile(home / "state/log.txt").empty(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    const ProcessResult second = runGame(home, {"--frames", "100000000"});
+    EXPECT_EQ(second.exitCode, 0) << second.output;
+    EXPECT_LT(second.elapsed, std::chrono::seconds(1));
+    EXPECT_EQ(readTextFile(home / "state/log.txt").rfind("Start of log: ", 0), 0u)
+        << "the first log is intact";
+
+    TempDir otherHome; // another home is another, independent game
+    const ProcessResult independent = runGame(otherHome, {"--frames", "5"});
+    EXPECT_EQ(independent.exitCode, 0);
+    EXPECT_TRUE(std::filesystem::exists(otherHome / "config/Custom"));
+
+    ::kill(first, SIGKILL);
+    finishProcess(first, std::chrono::seconds(5));
+}
+
+TEST(HeadlessRun, HelpVersionAndBadArguments) {
+    const ProcessResult help = runProcess(kGame, {"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.output.find("--headless"), std::string::npos);
+    const ProcessResult version = runProcess(kGame, {"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_NE(version.output.find("zibbet"), std::string::npos);
+    const ProcessResult bad = runProcess(kGame, {"--frames", "lots"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_NE(bad.output.find("--frames"), std::string::npos);
+    TempDir home;
+    writeText(home / "bad.txt", "3 wiggle\n");
+    const ProcessResult badScript = runGame(home, {"--script", (home / "bad.txt").string()});
+    EXPECT_EQ(badScript.exitCode, 2);
+    EXPECT_NE(badScript.output.find("line 1"), std::string::npos);
+}
+
+TEST(HeadlessRun, NoDisplayIsAFailedStart) {
+    TempDir home;
+    const ProcessResult run = runProcess(kGame, {"--home", home.path().string(), "--frames", "5"},
+                                         std::chrono::seconds(30), {"SDL_VIDEODRIVER=nonexistent"});
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+}
+
+} // namespace

@@ -1,0 +1,216 @@
+// The main loop: one frame per active pass, input commits, activation, mode switches, quitting.
+#include "engine/os/KestrinOS.h"
+#include "engine/os/LoopObserver.h"
+#include "engine/os/ksApplication.h"
+#include "engine/store/ksRegistry.h"
+#include "engine/video/ksCanvas.h"
+#include "support/TestSupport.h"
+
+#include <functional>
+#include <map>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Window-system primitives that deliver a scripted list of events per pass.
+class FakeOS final : public KestrinOS {
+public:
+    explicit FakeOS(ksRegistry& settings)
+        : KestrinOS(settings) {}
+
+    std::map<int64_t, std::vector<InputEvent>> eventsByPass;
+    int64_t pass = 0;
+    int initCount = 0;
+    bool failInit = false;
+    bool lastInitWindowed = true;
+    int waits = 0;
+    std::vector<std::string> messages;
+    MemoryVideo video{640, 480};
+
+    ksVideo& display() override { return video; }
+    bool captureShownPicture(std::span<uint32_t>) override { return false; }
+    void showMessage(MessageIcon, const std::string&, const std::string& text) override {
+        messages.push_back(text);
+    }
+    bool openUrl(const std::string&) override { return false; }
+    DesktopInfo queryDesktop() override { return {1024, 768, 32}; }
+
+protected:
+    bool isPlacementOnDesktop(int x, int y) override { return x >= 0 && y >= 0 && x <= 384 && y <= 288; }
+    bool createWindow() override { return true; }
+    bool initVideo(int, bool windowed) override {
+        ++initCount;
+        lastInitWindowed = windowed;
+        video.setReady(!failInit);
+        return !failInit;
+    }
+    void releaseVideo() override { video.setReady(false); }
+    void placeWindow(int, int) override {}
+    void restoreWindow() override {}
+    void raiseWindow() override {}
+    void pumpEvents(InputEventQueue& queue, bool wait) override {
+        waits += wait ? 1 : 0;
+        if (auto found = eventsByPass.find(pass); found != eventsByPass.end()) {
+            for (const InputEvent& e : found->second) {
+                queue.push(e);
+            }
+            eventsByPass.erase(found);
+        }
+    }
+    void setSystemCursorVisible(bool) override {}
+    bool pointerPosition(int& x, int& y) const override {
+        x = y = 10;
+        return true;
+    }
+    void warpPointer(int, int) override {}
+    void endPass(bool) override { ++pass; }
+};
+
+// Records what each frame saw.
+class RecordingApp final : public ksApplication {
+public:
+    ksInput input;
+    std::vector<int64_t> framePasses;
+    std::vector<bool> heldPerFrame, releasedPerFrame;
+    std::vector<bool> focusChanges;
+    int redraws = 0;
+    FakeOS* os = nullptr;
+    int64_t quitAfterFrames = -1;
+
+    void frame() override {
+        input.poll();
+        framePasses.push_back(os->pass);
+        heldPerFrame.push_back(input.isHeld());
+        releasedPerFrame.push_back(input.isReleased());
+        if (quitAfterFrames >= 0 && static_cast<int64_t>(framePasses.size()) == quitAfterFrames) {
+            os->postQuit();
+        }
+    }
+    void redraw() override { ++redraws; }
+    bool isFinished() override { return false; }
+    void setFocusLost(bool lost) override { focusChanges.push_back(lost); }
+};
+
+// Ends the loop after a number of passes, like --frames.
+class PassLimit final : public LoopObserver {
+public:
+    explicit PassLimit(int64_t passes)
+        : m_passes(passes) {}
+    void beforePass(int64_t, InputEventQueue&) override {}
+    bool afterPass(int64_t pass) override { return pass + 1 < m_passes; }
+    bool drivesPasses() const override { return true; }
+
+private:
+    int64_t m_passes;
+};
+
+struct MainLoopFixture : ::testing::Test {
+    TempDir dir;
+    ksRegistry settings{"Zibbet", 0, 3, dir.path()};
+    FakeOS os{settings};
+    RecordingApp app;
+
+    void SetUp() override {
+        ksInputState::instance().reset();
+        settings.setWindowed(true);
+        settings.setWindowPosition(100, 100);
+        app.os = &os;
+    }
+    void runPasses(int64_t passes) {
+        ASSERT_TRUE(os.start());
+        PassLimit limit(passes);
+        os.setLoopObserver(&limit);
+        os.run(app);
+        os.setLoopObserver(nullptr);
+    }
+};
+
+TEST_F(MainLoopFixture, PressAndReleaseInOnePassAreSeenOnSuccessiveFrames) {
+    os.eventsByPass[2] = {InputEvent::pointerMove(50, 60), InputEvent::button(0, true),
+                          InputEvent::button(0, false)};
+    runPasses(6);
+    ASSERT_EQ(app.framePasses.size(), 6u);
+    // The press is committed at the start of pass 3, the release at the start of pass 4.
+    EXPECT_EQ(app.heldPerFrame, (std::vector<bool>{false, false, false, true, false, false}));
+    EXPECT_EQ(app.releasedPerFrame, (std::vector<bool>{false, false, false, false, true, false}));
+}
+
+TEST_F(MainLoopFixture, NoFramesRunWhileInactiveAndTheFocusChangesReachTheGame) {
+    os.eventsByPass[1] = {InputEvent::simple(InputEvent::Kind::FocusLost)};
+    os.eventsByPass[4] = {InputEvent::simple(InputEvent::Kind::FocusGained)};
+    runPasses(6);
+    // The pass that loses the focus still draws its frame; the one that regains it does not.
+    EXPECT_EQ(app.framePasses, (std::vector<int64_t>{0, 1, 5}));
+    EXPECT_EQ(app.focusChanges, (std::vector<bool>{true, false}));
+    EXPECT_EQ(app.redraws, 1) << "regaining the focus repaints";
+    EXPECT_EQ(os.waits, 0) << "a driving observer never lets the loop block";
+}
+
+TEST_F(MainLoopFixture, QuitEndsTheLoopBeforeAnotherFrame) {
+    os.eventsByPass[3] = {InputEvent::simple(InputEvent::Kind::Quit), InputEvent::button(0, true)};
+    runPasses(100);
+    EXPECT_EQ(app.framePasses.size(), 3u);
+}
+
+TEST_F(MainLoopFixture, PostedQuitIsTakenOnTheNextPass) {
+    app.quitAfterFrames = 2;
+    runPasses(100);
+    EXPECT_EQ(app.framePasses.size(), 2u);
+}
+
+TEST_F(MainLoopFixture, MaximisingAWindowSwitchesToFullScreen) {
+    os.eventsByPass[1] = {InputEvent::simple(InputEvent::Kind::Maximized)};
+    runPasses(3);
+    EXPECT_FALSE(settings.isWindowed());
+    EXPECT_FALSE(os.lastInitWindowed);
+    EXPECT_EQ(os.initCount, 2);
+}
+
+TEST_F(MainLoopFixture, OffDesktopWindowIsCentredAtStart) {
+    settings.setWindowPosition(-50, 10);
+    ASSERT_TRUE(os.start());
+    EXPECT_EQ(settings.windowRect().left, 192);
+    EXPECT_EQ(settings.windowRect().top, 144);
+}
+
+TEST_F(MainLoopFixture, AFailingDisplayEndsTheGameAfterItsMessage) {
+    LogCapture log;
+    os.failInit = true;
+    EXPECT_FALSE(os.start());
+    ASSERT_EQ(os.messages.size(), 1u);
+    EXPECT_EQ(os.messages[0], "Graphics Init failed. The program will now exit.");
+    EXPECT_EQ(log.count("Failed m_pVideo->init: "), 1);
+}
+
+TEST_F(MainLoopFixture, ABurstOfWindowMovesIsSavedOnceWithTheLastPosition) {
+    std::vector<InputEvent> moves;
+    for (int i = 0; i < 100; ++i) {
+        moves.push_back({InputEvent::Kind::Moved, 0, static_cast<float>(200 + i), 50});
+    }
+    os.eventsByPass[1] = moves;
+    ASSERT_TRUE(os.start());
+    const auto settingsFile = dir.path() / "Settings";
+    const auto before = std::filesystem::last_write_time(settingsFile);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    PassLimit limit(3);
+    os.setLoopObserver(&limit);
+    os.run(app);
+    EXPECT_EQ(settings.windowRect().left, 299);
+    EXPECT_GT(std::filesystem::last_write_time(settingsFile), before) << "saved when the loop ends";
+    ksRegistry reread{"Zibbet", 0, 3, dir.path()};
+    ASSERT_TRUE(reread.loadSettings());
+    EXPECT_EQ(reread.windowRect().left, 299);
+}
+
+TEST_F(MainLoopFixture, CursorImageHonoursPriorityAndOwner) {
+    int owner1 = 0, owner2 = 0;
+    EXPECT_TRUE(os.setCursorImage(nullptr, 0, &owner1));
+    EXPECT_FALSE(os.setCursorImage(nullptr, -1, &owner2));
+    EXPECT_TRUE(os.setCursorImage(nullptr, -1, &owner1)) << "the owner may always replace its own";
+    EXPECT_TRUE(os.setCursorImage(nullptr, 5, &owner2));
+}
+
+} // namespace

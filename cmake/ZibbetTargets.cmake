@@ -13,11 +13,12 @@ function(zibbet_add_test name)
   endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} zibbet_test_support GTest::gmock_main zibbet_warnings)
+  target_compile_definitions(${name} PRIVATE ZIBBET_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     PROPERTIES
       TIMEOUT ${ARG_TIMEOUT}
-      ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy;ZIBBET_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+      ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy")
 endfunction()
 
 # zibbet_add_tool(NAME SOURCES file... [LIBS lib...])

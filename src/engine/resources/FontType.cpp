@@ -1,14 +1,41 @@
 // FontType.cpp: FONT entries, bitmap fonts made of a glyph sheet and a glyph table.
 #include "FontType.h"
 
-// NOTE: fonts are built once ksFont is part of the engine: load reads readFontParameters, gets
-// the sheet with ImageType::imageOf(manager().get("IMAGE", sheetEntry)) and the table with
-// loadGlyphTable, and makes the font on the canvas. Until then every FONT entry loads as empty.
+#include "FontRecipe.h"
+#include "ImageType.h"
+#include "ResourceManager.h"
+#include "engine/video/ksFont.h"
 
-bool FontType::load(ResourceEntry& /*entry*/) {
-    return false;
+namespace {
+
+class FontObject final : public ResourceObject {
+public:
+    explicit FontObject(ksFont font)
+        : m_font(std::move(font)) {}
+    ksFont& font() { return m_font; }
+
+private:
+    ksFont m_font;
+};
+
+} // namespace
+
+bool FontType::load(ResourceEntry& entry) {
+    ksCanvas* canvas = manager().services().canvas;
+    const std::optional<FontRecipe> recipe = readFontParameters(entry.parameters);
+    if (canvas == nullptr || !recipe) {
+        return false;
+    }
+    ksImage* sheet = ImageType::imageOf(manager().get(ImageType::kKeyword, recipe->sheetEntry));
+    if (sheet == nullptr) {
+        return false;
+    }
+    const std::string table = loadGlyphTable(recipe->glyphTable, manager().services().files, manager());
+    entry.object = std::make_unique<FontObject>(ksFont(canvas, sheet, table));
+    return true;
 }
 
-ksFont* FontType::fontOf(ResourceObject* /*object*/) {
-    return nullptr;
+ksFont* FontType::fontOf(ResourceObject* object) {
+    auto* font = dynamic_cast<FontObject*>(object);
+    return font != nullptr ? &font->font() : nullptr;
 }

@@ -1,18 +1,67 @@
 // ImageType.cpp: IMAGE entries, each a list of pictures of which the game sees the latest.
 #include "ImageType.h"
 
-// NOTE: images are built once the image loader (ksImage) is part of the engine: load follows
-// readImageParameters, loadFile makes one ksImage with no mask, and the object is a list of
-// images. Until then every IMAGE entry loads as empty and getImage reports it.
+#include "ImageRecipe.h"
+#include "ResourceManager.h"
+#include "engine/video/ksImage.h"
 
-std::unique_ptr<ResourceObject> ImageType::loadFile(const std::string& /*fileName*/) {
-    return nullptr;
+ImageList::~ImageList() = default;
+
+std::unique_ptr<ResourceObject> ImageType::loadFile(const std::string& fileName) {
+    ksCanvas* canvas = manager().services().canvas;
+    if (canvas == nullptr) {
+        return nullptr;
+    }
+    auto image = std::make_unique<ksImage>(*canvas);
+    if (!image->load(fileName, std::string(), manager().services().files)) {
+        return nullptr;
+    }
+    auto list = std::make_unique<ImageList>();
+    list->images.push_back(std::move(image));
+    return list;
 }
 
-bool ImageType::load(ResourceEntry& /*entry*/) {
-    return false;
+ImageList* ImageType::listOf(ResourceEntry& entry) {
+    if (manager().services().canvas == nullptr) {
+        return nullptr;
+    }
+    if (!entry.object) {
+        entry.object = std::make_unique<ImageList>();
+    }
+    return dynamic_cast<ImageList*>(entry.object.get());
 }
 
-ksImage* ImageType::imageOf(ResourceObject* /*object*/) {
-    return nullptr;
+bool ImageType::load(ResourceEntry& entry) {
+    ImageList* list = listOf(entry);
+    if (list == nullptr) {
+        return false;
+    }
+    ksCanvas& canvas = *manager().services().canvas;
+    const ImageRecipe recipe = readImageParameters(entry.parameters);
+    switch (recipe.kind) {
+    case ImageRecipe::Kind::File:
+    case ImageRecipe::Kind::FileWithMask: {
+        auto image = std::make_unique<ksImage>(canvas);
+        if (image->load(recipe.file, recipe.maskFile, manager().services().files)) {
+            list->images.push_back(std::move(image));
+        }
+        break;
+    }
+    case ImageRecipe::Kind::Blank: {
+        auto image = std::make_unique<ksImage>(canvas, recipe.width, recipe.height);
+        if (!image->isEmpty()) {
+            image->setAlpha(255);
+            list->images.push_back(std::move(image));
+        }
+        break;
+    }
+    case ImageRecipe::Kind::Nothing:
+        break;
+    }
+    return !list->images.empty();
+}
+
+ksImage* ImageType::imageOf(ResourceObject* object) {
+    const auto* list = dynamic_cast<const ImageList*>(object);
+    return list != nullptr ? list->latest() : nullptr;
 }

@@ -77,7 +77,8 @@ std::optional<std::vector<uint8_t>> buildResourcePack(std::vector<PackEntry> ent
     return pack;
 }
 
-bool writeResourcePack(const std::filesystem::path& path, std::vector<PackEntry> entries, std::string& error) {
+bool writeResourcePack(const std::filesystem::path& path, std::vector<PackEntry> entries,
+                       std::string& error) {
     auto pack = buildResourcePack(std::move(entries), error);
     if (!pack) {
         return false;

@@ -7,16 +7,33 @@
 #include "SoundType.h"
 #include "TextType.h"
 #include "engine/core/ksLog.h"
+#include "engine/sound/ksSoundHandle.h"
+#include "engine/sound/ksSoundSystem.h"
+#include "engine/video/ksFont.h"
+#include "engine/video/ksImage.h"
 
 #include <cstdio>
 #include <fstream>
 
 ksResources::ksResources(ksCanvas* canvas, int fileMode, std::filesystem::path dataDir,
-                         std::filesystem::path stateDir, ksSoundSystem* soundSystem)
+                         std::filesystem::path stateDir, SoundBackend* soundBackend)
     : m_files(std::move(dataDir), fileMode)
     , m_stateDir(std::move(stateDir))
-    , m_soundSystem(soundSystem)
-    , m_manager(ResourceServices{m_files, canvas, soundSystem, m_files.mode()}) {}
+    , m_soundSystem(soundBackend != nullptr ? std::make_unique<ksSoundSystem>(*soundBackend, m_files)
+                                            : nullptr)
+    , m_manager(ResourceServices{m_files, canvas, m_soundSystem.get(), m_files.mode()}) {
+    if (m_soundSystem) {
+        m_soundSystem->setEnabled(true);
+    }
+    if (canvas != nullptr) {
+        m_missingImage = std::make_unique<ksImage>(*canvas);
+    }
+    m_missingFont = std::make_unique<ksFont>();
+    m_missingSound = std::make_unique<ksSoundHandle>();
+}
+
+// The entries (and the sounds they name) go before the sound system they were loaded into.
+ksResources::~ksResources() = default;
 
 bool ksResources::load(const std::string& scriptName) {
     const bool read = m_manager.load(scriptName);
@@ -45,16 +62,26 @@ ksImage* ksResources::getImage(const std::string& name) {
     ksImage* image = ImageType::imageOf(m_manager.get(ImageType::kKeyword, name));
     if (image == nullptr) {
         trace("ksResources::getImage() ... %s has not been loaded", name.c_str());
+        return m_missingImage.get();
     }
     return image;
 }
 
 ksFont* ksResources::getFont(const std::string& name) {
-    return FontType::fontOf(m_manager.get(FontType::kKeyword, name));
+    ksFont* font = FontType::fontOf(m_manager.get(FontType::kKeyword, name));
+    return font != nullptr ? font : m_missingFont.get();
 }
 
 ksSoundHandle* ksResources::getSound(const std::string& name) {
-    return SoundType::handleOf(m_manager.get(SoundType::kSoundKeyword, name));
+    ksSoundHandle* sound = SoundType::handleOf(m_manager.get(SoundType::kSoundKeyword, name));
+    if (sound == nullptr) {
+        sound = SoundType::handleOf(m_manager.get(SoundType::kMusicKeyword, name));
+    }
+    return sound != nullptr ? sound : m_missingSound.get();
+}
+
+bool ksResources::has(const std::string& kind, const std::string& name) {
+    return m_manager.get(kind, name) != nullptr;
 }
 
 std::string ksResources::getText(const std::string& name) {

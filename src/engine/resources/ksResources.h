@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <string>
 
@@ -14,6 +15,7 @@ class ksFont;
 class ksImage;
 class ksSoundHandle;
 class ksSoundSystem;
+class SoundBackend;
 
 // Owns the file source and the script's entries. Every lookup takes the first entry of that kind
 // and name in script order and loads it on first use. Names are case-sensitive.
@@ -22,10 +24,12 @@ public:
     static constexpr const char* kDumpFileName = "parsed.txt";
 
     // `dataDir` holds "resources.dat" and the loose files; "parsed.txt" is written to `stateDir`.
-    // The canvas and the sound system may be null (headless tools and tests); IMAGE, FONT and
-    // SOUND entries need them to load.
+    // With a mixer back end the manager creates the sound system that SOUND and MUSIC entries
+    // load into. The canvas and the back end may be null (tools and tests); IMAGE and FONT entries
+    // then make nothing, nor do SOUND and MUSIC entries.
     ksResources(ksCanvas* canvas, int fileMode, std::filesystem::path dataDir, std::filesystem::path stateDir,
-                ksSoundSystem* soundSystem = nullptr);
+                SoundBackend* soundBackend = nullptr);
+    ~ksResources();
 
     // Parses the script (read through the file source), writes "parsed.txt" and prints
     // "Done parsing..." on standard output. A script that cannot be read gives no entries (and
@@ -34,18 +38,24 @@ public:
     // Loads the next entry; the percentage of loaded entries (see ResourceManager::loadStep).
     int loadStep();
 
-    // The latest image of the IMAGE entry; null, with the trace line
-    // "ksResources::getImage() ... %s has not been loaded", when there is none.
+    // The latest image of the IMAGE entry. When there is none: the trace line
+    // "ksResources::getImage() ... %s has not been loaded" and an empty image that draws nothing
+    // and measures 0 x 0 (null only without a canvas).
     ksImage* getImage(const std::string& name);
+    // The font of the FONT entry; a missing one is an empty font that draws nothing, measures 0
+    // and has line height 0.
     ksFont* getFont(const std::string& name);
+    // The sound of the SOUND (or MUSIC) entry; a missing one plays nothing and answers -1.
     ksSoundHandle* getSound(const std::string& name);
+    // Whether an entry of that kind and name exists and loaded (loading it when needed).
+    bool has(const std::string& kind, const std::string& name);
     // A copy of the TEXT entry's text; empty when there is none.
     std::string getText(const std::string& name);
     // The CUSTOM entry's bytes with their length; empty when there is none. Valid while this
     // object lives.
     std::span<const uint8_t> getCustom(const std::string& name);
 
-    ksSoundSystem* getSoundSystem() const { return m_soundSystem; }
+    ksSoundSystem* getSoundSystem() const { return m_soundSystem.get(); }
     ResourceFile& fileSource() { return m_files; }
     ResourceManager& manager() { return m_manager; }
 
@@ -54,7 +64,10 @@ private:
 
     ResourceFile m_files;
     std::filesystem::path m_stateDir;
-    // Not owned yet: the sound system is handed in by whoever made it.
-    ksSoundSystem* m_soundSystem;
+    std::unique_ptr<ksSoundSystem> m_soundSystem;
     ResourceManager m_manager;
+    // What lookups of missing resources answer, so no caller ever dereferences null.
+    std::unique_ptr<ksImage> m_missingImage;
+    std::unique_ptr<ksFont> m_missingFont;
+    std::unique_ptr<ksSoundHandle> m_missingSound;
 };

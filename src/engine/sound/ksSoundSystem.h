@@ -41,6 +41,10 @@ public:
     void setEffectsEnabled(bool on);
 
     bool hasFailed() const { return m_failed; }
+    // Whether the sound at `index` holds a playable sample or is the loaded module.
+    bool isLoaded(int index) const {
+        return isSound(index) && (m_samples[index] >= 0 || (m_hasModule && index == m_musicIndex));
+    }
     int count() const { return m_count; }
     int musicIndex() const { return m_musicIndex; }
     bool isEnabled() const { return m_enabled; }

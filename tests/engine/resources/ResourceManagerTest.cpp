@@ -5,6 +5,8 @@
 #include "engine/resources/PackWriter.h"
 #include "engine/resources/TextType.h"
 #include "engine/resources/ksResources.h"
+#include "engine/sound/ksSoundHandle.h"
+#include "engine/video/ksFont.h"
 #include "support/TestSupport.h"
 
 #include <gmock/gmock.h>
@@ -232,8 +234,12 @@ TEST_F(ksResourcesTest, MissingDataGivesNeutralValues) {
     ::testing::internal::GetCapturedStdout();
     EXPECT_EQ(resources.getText("t"), "");
     EXPECT_TRUE(resources.getCustom("c").empty());
-    EXPECT_EQ(resources.getFont("i"), nullptr);
-    EXPECT_EQ(resources.getSound("t"), nullptr);
+    // Missing fonts and sounds are harmless stand-ins: nothing to draw, nothing to play.
+    ASSERT_NE(resources.getFont("i"), nullptr);
+    EXPECT_EQ(resources.getFont("i")->getLineHeight(), 0);
+    EXPECT_EQ(resources.getFont("i")->getTextWidth("abc"), 0);
+    ASSERT_NE(resources.getSound("t"), nullptr);
+    EXPECT_EQ(resources.getSound("t")->play(), -1);
     EXPECT_EQ(log.count("File gone.txt not found."), 1);
     EXPECT_EQ(log.count("File gone.bin not found."), 1);
     EXPECT_EQ(resources.getImage("nothing"), nullptr);

@@ -76,6 +76,9 @@ void ksImage::blit(int x, int y, const ScreenRect& source, int opacity, Blit kin
     const int destY = std::max(y, clip.top);
     const int width = static_cast<int>(std::min<int64_t>(right, clip.right) - destX + 1);
     const int height = static_cast<int>(std::min<int64_t>(bottom, clip.bottom) - destY + 1);
+    if (width <= 0 || height <= 0) {
+        return; // an empty clip rectangle
+    }
     const int sourceX = source.left + (destX - x);
     const int sourceY = source.top + (destY - y);
 

@@ -133,6 +133,27 @@ TEST_F(ImageDraw, EntirelyOutsideDrawsNothing) {
     EXPECT_TRUE(dirty().empty());
 }
 
+TEST_F(ImageDraw, NarrowedClipRectangleBoundsEveryDrawing) {
+    const ksImage image = solid(10, 10, 0xFF00FF00);
+    canvas.setClipRect(ScreenRect::fromPositionSize(5, 4, 3, 2));
+    image.draw(0, 0);
+    EXPECT_EQ(at(4, 4), 0u);
+    EXPECT_EQ(at(5, 4), 0xFF00FF00u);
+    image.drawScaled(0, 0, 20.0f, 20.0f, 0, 0, 10, 10);
+    EXPECT_EQ(at(7, 5), 0x0000FD00u);
+    EXPECT_EQ(at(8, 5), 0u);
+    EXPECT_EQ(at(7, 6), 0u);
+    EXPECT_EQ(dirty(), std::vector<ScreenRect>{ScreenRect::fromPositionSize(5, 4, 3, 2)});
+
+    canvas.present();
+    canvas.setClipRect(ScreenRect::fromPositionSize(100, 100, 5, 5)); // outside: nothing is left
+    image.draw(0, 0);
+    image.drawFaded(0, 0, 0.5f);
+    image.drawScaled(0, 0, 50.0f, 50.0f, 0, 0, 10, 10);
+    EXPECT_TRUE(dirty().empty());
+    canvas.resetClipRect();
+}
+
 TEST_F(ImageDraw, DrawPartCutsTheSourceToTheImage) {
     ksImage image(canvas, 4, 4);
     for (int x = 0; x < 4; ++x) {

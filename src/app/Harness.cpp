@@ -4,7 +4,7 @@
 #include "engine/core/ksLog.h"
 #include "engine/input/InputEventQueue.h"
 #include "engine/os/KestrinOS.h"
-#include "engine/video/PngWriter.h"
+#include "engine/video/PngFile.h"
 
 #include <algorithm>
 

@@ -8,6 +8,7 @@
 #include "engine/core/GameRandom.h"
 #include "engine/core/ksLog.h"
 #include "engine/store/ksRegistry.h"
+#include "engine/video/PngFile.h"
 #include "platform/MixerSoundBackend.h"
 #include "platform/SdlKestrinOS.h"
 #include "platform/SingleInstance.h"
@@ -161,6 +162,9 @@ int main(int argc, char** argv) {
             return 1;
         }
         instance.listen([] { SdlKestrinOS::requestRaise(); });
+        if (const auto icon = readPng(dataDir / "icons" / "zibbet-64.png")) {
+            os.setWindowIcon(icon->pixels.data(), icon->width, icon->height);
+        }
 
         if (options->seed) {
             fixGameSeeds(*options->seed);

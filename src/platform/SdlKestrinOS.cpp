@@ -83,6 +83,18 @@ SdlKestrinOS::~SdlKestrinOS() {
     }
 }
 
+void SdlKestrinOS::setWindowIcon(const uint32_t* pixels, int width, int height) {
+    if (m_window == nullptr || pixels == nullptr) {
+        return;
+    }
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(pixels), width, height, 32,
+                                                           width * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (icon != nullptr) {
+        SDL_SetWindowIcon(m_window, icon);
+        SDL_FreeSurface(icon);
+    }
+}
+
 void SdlKestrinOS::requestRaise() {
     SDL_Event event{};
     event.type = raiseEventType();

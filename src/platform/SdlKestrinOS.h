@@ -25,6 +25,8 @@ public:
     bool captureShownPicture(std::span<uint32_t> out) override;
     void showMessage(MessageIcon icon, const std::string& caption, const std::string& text) override;
     bool openUrl(const std::string& url) override;
+    // Gives the window the picture (0xAARRGGBB) the desktop shows for it.
+    void setWindowIcon(const uint32_t* pixels, int width, int height);
     // Thread-safe: asks the main loop to bring the window to the front.
     static void requestRaise();
     DesktopInfo queryDesktop() override;

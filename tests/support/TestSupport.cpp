@@ -8,7 +8,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include <png.h>
+#include "engine/video/PngFile.h"
 
 TempDir::TempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "zibbet-test-XXXXXX").string();
@@ -69,23 +69,14 @@ void writeText(const std::filesystem::path& path, const std::string& text) {
     out << text;
 }
 
-std::optional<PngPicture> readPng(const std::filesystem::path& path) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) {
+std::optional<Screenshot> readScreenshot(const std::filesystem::path& path) {
+    auto picture = readPng(path);
+    if (!picture) {
         return std::nullopt;
     }
-    image.format = PNG_FORMAT_BGRA;
-    PngPicture picture;
-    picture.width = static_cast<int>(image.width);
-    picture.height = static_cast<int>(image.height);
-    picture.pixels.resize(static_cast<std::size_t>(picture.width) * picture.height);
-    if (!png_image_finish_read(&image, nullptr, picture.pixels.data(), 0, nullptr)) {
-        png_image_free(&image);
-        return std::nullopt;
-    }
-    for (uint32_t& p : picture.pixels) {
+    Screenshot shot{picture->width, picture->height, std::move(picture->pixels)};
+    for (uint32_t& p : shot.pixels) {
         p &= 0xFFFFFF;
     }
-    return picture;
+    return shot;
 }

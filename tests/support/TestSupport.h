@@ -42,11 +42,11 @@ std::string readTextFile(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, const std::vector<unsigned char>& bytes);
 void writeText(const std::filesystem::path& path, const std::string& text);
 
-// A decoded PNG as 0x00RRGGBB pixels.
-struct PngPicture {
+// A decoded screenshot as 0x00RRGGBB pixels.
+struct Screenshot {
     int width = 0;
     int height = 0;
     std::vector<uint32_t> pixels;
     uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
-std::optional<PngPicture> readPng(const std::filesystem::path& path);
+std::optional<Screenshot> readScreenshot(const std::filesystem::path& path);

@@ -1,5 +1,5 @@
-// PngWriter.cpp: saves a block of pixels as an opaque RGB PNG file.
-#include "PngWriter.h"
+// PngFile.cpp: saves a block of pixels as an opaque RGB PNG file.
+#include "PngFile.h"
 
 #include "engine/core/FileIo.h"
 #include "engine/core/ksLog.h"
@@ -40,4 +40,34 @@ bool writePng(const std::filesystem::path& path, const uint32_t* pixels, int wid
     }
     encoded.resize(size);
     return writeFileAtomically(path, encoded);
+}
+
+std::optional<PngPicture> readPng(const std::filesystem::path& path) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) {
+        trace("readPng - cannot read %s: %s", path.c_str(), image.message);
+        return std::nullopt;
+    }
+    if (image.width == 0 || image.height == 0 || image.width > 4096 || image.height > 4096) {
+        trace("readPng - %s is %ux%u, too large", path.c_str(), image.width, image.height);
+        png_image_free(&image);
+        return std::nullopt;
+    }
+    // BGRA bytes are 0xAARRGGBB words on a little-endian machine; convert explicitly to stay
+    // correct everywhere.
+    image.format = PNG_FORMAT_RGBA;
+    std::vector<uint8_t> rgba(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr)) {
+        trace("readPng - cannot decode %s: %s", path.c_str(), image.message);
+        png_image_free(&image);
+        return std::nullopt;
+    }
+    PngPicture picture{static_cast<int>(image.width), static_cast<int>(image.height), {}};
+    picture.pixels.resize(static_cast<std::size_t>(picture.width) * picture.height);
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+        const uint8_t* p = &rgba[i * 4];
+        picture.pixels[i] = uint32_t{p[3]} << 24 | uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2];
+    }
+    return picture;
 }

@@ -1,0 +1,127 @@
+// The pieces dialogs are built from: nine-slice frames, tab pictures and layout arithmetic.
+#include "frontend/widgets/NineSlice.h"
+
+#include "engine/video/ksCanvas.h"
+#include "engine/video/ksImage.h"
+#include "frontend/widgets/DialogLayout.h"
+#include "frontend/widgets/TabRow.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Pieces : ::testing::Test {
+    MemoryVideo video{64, 48};
+    ksCanvas canvas{video};
+
+    uint32_t at(int x, int y) const { return canvas.buffer(ksCanvas::Buffer::Frame)[y * 64 + x]; }
+    // A picture whose every pixel is 0xFF000000 | its marker, blank elsewhere.
+    ksImage marked(int width, int height) {
+        ksImage image(canvas, width, height);
+        image.setAlpha(255);
+        return image;
+    }
+    static void mark(ksImage& image, int x, int y, int w, int h, int marker) {
+        image.fillColour(x, y, w, h, 0, 0, marker);
+    }
+};
+
+TEST_F(Pieces, StretchedFramesCopyCornersRepeatTheEdgeNextToThemAndFillWithTheCentrePixel) {
+    ksImage tpl = marked(9, 9); // corner 3
+    mark(tpl, 0, 0, 3, 3, 1);
+    mark(tpl, 6, 0, 3, 3, 2);
+    mark(tpl, 0, 6, 3, 3, 3);
+    mark(tpl, 6, 6, 3, 3, 4);
+    mark(tpl, 3, 0, 1, 3, 5); // the column next to the corner...
+    mark(tpl, 4, 0, 2, 3, 6); // ...not these
+    mark(tpl, 0, 3, 3, 1, 7);
+    mark(tpl, 0, 4, 3, 2, 8);
+    mark(tpl, 4, 4, 1, 1, 9);
+    nineslice::drawStretched(&tpl, nineslice::thirdOf(&tpl), ScreenRect::fromPositionSize(10, 10, 20, 12));
+    EXPECT_EQ(at(10, 10), 0xFF000001u);
+    EXPECT_EQ(at(29, 12), 0xFF000002u);
+    EXPECT_EQ(at(12, 21), 0xFF000003u);
+    EXPECT_EQ(at(29, 21), 0xFF000004u);
+    EXPECT_EQ(at(13, 11), 0xFF000005u);
+    EXPECT_EQ(at(26, 12), 0xFF000005u);
+    EXPECT_EQ(at(11, 13), 0xFF000007u);
+    EXPECT_EQ(at(11, 18), 0xFF000007u);
+    EXPECT_EQ(at(13, 13), 0xFF000009u);
+    EXPECT_EQ(at(26, 18), 0xFF000009u);
+    EXPECT_EQ(at(30, 15), 0u) << "nothing outside the area";
+    EXPECT_EQ(at(20, 22), 0u);
+}
+
+TEST_F(Pieces, TiledFramesRepeatTheCentreBlockAndCutTheLastTileBeforeTheCorner) {
+    ksImage tpl = marked(6, 6); // corner 2
+    mark(tpl, 2, 2, 1, 1, 0xA);
+    mark(tpl, 3, 2, 1, 1, 0xB);
+    mark(tpl, 2, 3, 1, 1, 0xC);
+    mark(tpl, 3, 3, 1, 1, 0xD);
+    mark(tpl, 4, 0, 2, 2, 0xE); // top-right corner
+    mark(tpl, 4, 2, 2, 2, 0xF); // right edge
+    nineslice::drawTiled(&tpl, ScreenRect::fromPositionSize(0, 0, 13, 10));
+    EXPECT_EQ(at(2, 2), 0xFF00000Au);
+    EXPECT_EQ(at(3, 2), 0xFF00000Bu);
+    EXPECT_EQ(at(4, 3), 0xFF00000Cu);
+    EXPECT_EQ(at(9, 7), 0xFF00000Du);
+    EXPECT_EQ(at(10, 2), 0xFF00000Au) << "the last tile, one pixel of it";
+    EXPECT_EQ(at(11, 2), 0xFF00000Fu);
+    EXPECT_EQ(at(11, 0), 0xFF00000Eu);
+    EXPECT_EQ(at(12, 1), 0xFF00000Eu);
+}
+
+TEST_F(Pieces, MissingOrTooSmallTemplatesDrawNothing) {
+    ksImage tiny = marked(2, 2);
+    mark(tiny, 0, 0, 2, 2, 1);
+    nineslice::drawTiled(&tiny, ScreenRect::fromPositionSize(0, 0, 10, 10));
+    nineslice::drawStretched(&tiny, nineslice::thirdOf(&tiny), ScreenRect::fromPositionSize(0, 0, 10, 10));
+    nineslice::drawTiled(nullptr, ScreenRect::fromPositionSize(0, 0, 10, 10));
+    nineslice::drawStretched(nullptr, 3, ScreenRect::fromPositionSize(0, 0, 10, 10));
+    EXPECT_EQ(at(0, 0), 0u);
+    EXPECT_EQ(at(5, 5), 0u);
+}
+
+TEST_F(Pieces, TabPicturesKeepTheTemplatesOutlineAndShadingSparesOtherColours) {
+    ksImage tpl(canvas, 8, 8); // corner 4, transparent at the top-left pixel
+    tpl.setColour(100, 100, 100);
+    tpl.setAlpha(255);
+    tpl.setAlphaRect(0, 0, 1, 1, 0);
+    tpl.fillColour(4, 4, 1, 1, 90, 120, 140); // the centre pixel
+    ksImage tab = makeTabPicture(tpl, 20, 10);
+    EXPECT_EQ(tab.pixelAt(0, 0) >> 24, 0u) << "alpha comes along";
+    EXPECT_EQ(tab.pixelAt(10, 0), 0xFF646464u);
+    EXPECT_EQ(tab.pixelAt(10, 9), 0xFF5A788Cu) << "the inside runs to the bottom edge";
+    EXPECT_EQ(tab.pixelAt(0, 9), 0xFF646464u) << "so do the sides";
+
+    shadeNear(tab, tpl.pixelAt(4, 4), 60, 0.7f);
+    EXPECT_EQ(tab.pixelAt(10, 9), 0xFF3F5462u) << "90, 120, 140 times 0.7";
+    EXPECT_EQ(tab.pixelAt(10, 0), 0xFF464646u);
+    ksImage far = makeTabPicture(tpl, 8, 8);
+    shadeNear(far, 0xFF000000u, 60, 0.7f);
+    EXPECT_EQ(far.pixelAt(4, 1), 0xFF646464u) << "100 is more than 60 from 0";
+}
+
+TEST(DialogLayout, ArithmeticOfButtonsMessagesAndCounts) {
+    using namespace dialoglayout;
+    EXPECT_EQ(captionButtonRect({130, 148, 100, 40}), ScreenRect::fromPositionSize(80, 126, 100, 45));
+    EXPECT_EQ(pictureButtonRect({470, 80, 0, 0}, 31, 21), ScreenRect::fromPositionSize(455, 70, 31, 21));
+    EXPECT_EQ(firstMessageLineY(24, 16, 150, 1), (150 - 12 - 30) / 2 + 12 + 30);
+    EXPECT_EQ(firstMessageLineY(24, 15, 150, 4), 24 + (150 - 24 - 30) / 2 + 30 - 22) << "trunc(15 x 3 x 0.5)";
+    EXPECT_EQ(countLines("a\n\nb"), 3);
+    EXPECT_EQ(lineAt("a\n\nb", 0), "a");
+    EXPECT_EQ(lineAt("a\n\nb", 1), "");
+    EXPECT_EQ(lineAt("a\n\nb", 2), "b");
+    EXPECT_EQ(lineAt("a\n\nb", 3), "");
+
+    DialogSpec spec;
+    EXPECT_FALSE(clampCounts(spec));
+    EXPECT_EQ(spec.knobFrames, 1) << "knob pictures are picked modulo this";
+    spec.entryCount = 11;
+    spec.tabCount = -1;
+    EXPECT_TRUE(clampCounts(spec));
+    EXPECT_EQ(spec.entryCount, 10);
+    EXPECT_EQ(spec.tabCount, 0);
+}
+
+} // namespace

@@ -1,0 +1,145 @@
+// PlayScreenDialogs.cpp: the six dialogs every play screen shares, and their frame.
+#include "GameContext.h"
+#include "PlayScreen.h"
+#include "engine/video/ksCanvas.h"
+#include "engine/video/ksImage.h"
+
+namespace {
+
+constexpr const char* kEndGameQuestion = "This will end your current game.\nAre you sure?";
+
+void addButton(DialogSpec& spec, int32_t id, const char* caption, int centreX, int centreY, int width,
+               int height) {
+    const auto i = static_cast<std::size_t>(spec.buttonCount++);
+    spec.buttonIds[i] = id;
+    spec.buttonCaptions[i] = caption;
+    spec.buttonRects[i] = CentredRect{centreX, centreY, width, height};
+}
+
+} // namespace
+
+DialogSpec PlayScreen::dialogSpec(const char* title, const char* message, int width, int height) const {
+    DialogSpec spec;
+    spec.startOpacity = 0.0f;
+    spec.fadeSpeed = 4.0f;
+    spec.dimLevel = m_context.dialogVeil;
+    spec.canvas = &m_context.canvas;
+    spec.titleFont = m_titleFont;
+    spec.messageFont = m_messageFont;
+    spec.buttonFont = m_messageFont;
+    spec.entryFont = m_messageFont;
+    spec.title = title;
+    spec.message = message;
+    spec.centreX = m_context.canvas.width() / 2;
+    spec.centreY = m_context.canvas.height() / 2;
+    spec.width = width;
+    spec.height = height;
+    spec.closeId = DialogSpec::kNoId;
+    spec.defaultId = DialogSpec::kNoId;
+    return spec;
+}
+
+void PlayScreen::buildDialogs() {
+    DialogSpec newGame = dialogSpec("NEW GAME", kEndGameQuestion, 470, 220);
+    addButton(newGame, kYesId, "YES", 156, 170, 100, 40);
+    addButton(newGame, kNoId, "NO", 313, 170, 100, 40);
+    newGame.defaultId = kYesId;
+    m_newGameDialog.spec() = newGame;
+
+    DialogSpec mainMenu = dialogSpec("Go To Main Menu", kEndGameQuestion, 478, 220);
+    addButton(mainMenu, kYesId, "YES", 159, 170, 100, 40);
+    addButton(mainMenu, kNoId, "NO", 318, 170, 100, 40);
+    mainMenu.defaultId = kYesId;
+    m_mainMenuDialog.spec() = mainMenu;
+
+    DialogSpec nameEntry = dialogSpec("You Got a High Score!", "Please enter your name.", 470, 260);
+    nameEntry.centreY = 290;
+    addButton(nameEntry, kOkId, "OK", 235, 210, 132, 40);
+    nameEntry.entryCount = 1;
+    nameEntry.entryRects[0] = CentredRect{235, 145, 180, 34};
+    nameEntry.defaultId = kOkId;
+    m_nameEntryDialog.spec() = nameEntry;
+
+    // Fully shown from its first frame.
+    DialogSpec pause = dialogSpec("PAUSED", "Click Anywhere to Resume", 470, 220);
+    pause.startOpacity = 1.1f;
+    m_pauseDialog.spec() = pause;
+
+    // Its title and message lie under the mode's intro picture.
+    DialogSpec intro = dialogSpec("Error", "You shouldn't see this", 600, 440);
+    addButton(intro, kOkId, "OK", 300, 390, 132, 40);
+    intro.defaultId = kOkId;
+    m_introDialog.spec() = intro;
+
+    DialogSpec help = dialogSpec("Help", "", 600, 440);
+    addButton(help, kPrevPageId, "Prev Page", 110, 390, 140, 40);
+    addButton(help, kOkId, "OK", 300, 390, 132, 40);
+    addButton(help, kNextPageId, "Next Page", 490, 390, 140, 40);
+    help.closeId = kOkId;
+    help.defaultId = kOkId;
+    m_helpDialog.spec() = help;
+}
+
+void PlayScreen::drawDialogPicture(const ksImage* picture, float opacity) const {
+    m_context.canvas.selectFrame();
+    picture->drawFaded(m_helpX, m_helpY, opacity);
+}
+
+void PlayScreen::frameTick() {
+    const auto confirmTyped = [this] { return m_input.wasTyped(kEnterKey) || m_input.wasTyped(kSpaceKey); };
+
+    if (m_helpDialog.isOpen()) {
+        m_helpDialog.update();
+        const int32_t pressed = m_dialogs.getPressedId();
+        if (pressed == kNextPageId) {
+            m_helpPage = (m_helpPage + 1) % kHelpPages;
+        } else if (pressed == kPrevPageId) {
+            m_helpPage = (m_helpPage + kHelpPages - 1) % kHelpPages;
+        }
+        drawDialogPicture(m_helpPages[static_cast<std::size_t>(m_helpPage)], m_helpDialog.getOpacity());
+        if (confirmTyped()) {
+            m_dialogs.pressButton(kOkId);
+        }
+        if (m_helpDialog.getResult() == kOkId) {
+            closeDialog(m_helpDialog);
+        }
+        ksInput::clearAll();
+    }
+
+    if (m_introDialog.isOpen()) {
+        m_introDialog.update();
+        if (confirmTyped()) {
+            m_dialogs.pressButton(kOkId);
+        }
+        drawDialogPicture(m_introPicture, m_introDialog.getOpacity());
+        if (m_introDialog.getResult() == kOkId) {
+            closeDialog(m_introDialog);
+        }
+        ksInput::clearAll();
+    }
+
+    if (m_mainMenuDialog.isOpen()) {
+        m_mainMenuDialog.update();
+        if (confirmTyped()) {
+            m_dialogs.pressButton(kYesId);
+        }
+        const int32_t result = m_mainMenuDialog.getResult();
+        if (result == kYesId) {
+            // The fade-out ends the screen without a switch request: back to the screen before.
+            closeDialog(m_mainMenuDialog);
+            startFadeOut();
+        } else if (result == kNoId) {
+            closeDialog(m_mainMenuDialog);
+        }
+        ksInput::clearAll();
+    }
+
+    if (m_pauseDialog.isOpen()) {
+        m_pauseDialog.update();
+        // A key does not end the pause; setFocusLost lets only a click through.
+        if (m_input.isReleased() || m_input.anyTyped()) {
+            setFocusLost(false);
+        }
+        ksInput::clearAll();
+    }
+}

@@ -1,0 +1,148 @@
+// PlayWorld.h: the game's services over the generated data, headless, for play-screen tests.
+#pragma once
+
+#include "app/GameContext.h"
+#include "app/GameScreen.h"
+#include "app/ScreenManager.h"
+#include "engine/core/ksTimer.h"
+#include "engine/input/ksInputState.h"
+#include "engine/os/KestrinOS.h"
+#include "engine/resources/ksResources.h"
+#include "engine/store/GameStats.h"
+#include "engine/store/HighScoreTable.h"
+#include "engine/store/PlayerProfile.h"
+#include "engine/store/ksRegistry.h"
+#include "engine/video/ksCanvas.h"
+#include "support/FakeMixer.h"
+#include "support/TestSupport.h"
+
+#include <array>
+#include <filesystem>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+// An OS layer with no window: the play screens never ask it for anything.
+class WindowlessOS final : public KestrinOS {
+public:
+    explicit WindowlessOS(ksRegistry& settings)
+        : KestrinOS(settings) {}
+
+    ksVideo& display() override { return video; }
+    bool captureShownPicture(std::span<uint32_t>) override { return false; }
+    void showMessage(MessageIcon, const std::string&, const std::string&) override {}
+    bool openUrl(const std::string&) override { return false; }
+    DesktopInfo queryDesktop() override { return {1024, 768, 32}; }
+
+    MemoryVideo video{640, 480};
+
+protected:
+    bool isPlacementOnDesktop(int, int) override { return true; }
+    bool createWindow() override { return true; }
+    bool initVideo(int, bool) override { return true; }
+    void releaseVideo() override {}
+    void placeWindow(int, int) override {}
+    void restoreWindow() override {}
+    void raiseWindow() override {}
+    void pumpEvents(InputEventQueue&, bool) override {}
+    void setSystemCursorVisible(bool) override {}
+    bool pointerPosition(int&, int&) const override { return false; }
+    void warpPointer(int, int) override {}
+    void endPass(bool) override {}
+};
+
+// A screen that stands in for the title: it paints one colour and switches when told to.
+class StandInScreen final : public GameScreen {
+public:
+    static constexpr uint32_t kColour = 0xFF123456;
+
+    StandInScreen(ksCanvas& canvas, ScreenManager& screens)
+        : m_canvas(canvas)
+        , m_screens(screens) {}
+    void enter() override { ++entered; }
+    bool update() override {
+        if (switchTo < 0) {
+            return false;
+        }
+        m_screens.requestSwitch(switchTo);
+        switchTo = -1;
+        return true;
+    }
+    void setFocusLost(bool) override {}
+    void draw() override {}
+    void redraw() override {
+        ++redrawn;
+        m_canvas.selectBackground();
+        m_canvas.fillRect(0, 0, m_canvas.width(), m_canvas.height(), kColour);
+        m_canvas.selectFrame();
+        m_canvas.copyBackgroundToFrame();
+    }
+
+    int switchTo = -1;
+    int entered = 0;
+    int redrawn = 0;
+
+private:
+    ksCanvas& m_canvas;
+    ScreenManager& m_screens;
+};
+
+// The services of a running game over the data the build generated, with fresh saved data in a
+// temporary directory for every test. Frames run as the application runs them, 60 a second.
+class PlayWorld : public ::testing::Test {
+public:
+    static constexpr int kWidth = 640;
+    static constexpr int kHeight = 480;
+
+protected:
+    // The resources are loaded once for the whole suite; pictures and fonts are shared.
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+
+    PlayWorld();
+    ~PlayWorld() override;
+
+    // Starts the screen manager at the stand-in title with `screen` at `id`, and enters it.
+    void start(GameScreen& screen, int id);
+    // One frame of the application: input committed, the manager's update and draw, present,
+    // the timer ticked.
+    void frame();
+    void frames(int count);
+    // Runs frames until `done` answers true (at most `limit` frames); false when it never did.
+    template <typename Done>
+    bool runUntil(Done&& done, int limit = 3000) {
+        for (int i = 0; i < limit; ++i) {
+            if (done()) {
+                return true;
+            }
+            frame();
+        }
+        return done();
+    }
+
+    // Input as the window would deliver it, seen from the next frame on.
+    void movePointer(int x, int y);
+    // A press in one frame and the release in the next, at (x, y).
+    void click(int x, int y);
+    void typeKey(int code);
+
+    const std::filesystem::path& dataDir() const { return m_home.path(); }
+    GameStats& classicStats() { return m_stats[0]; }
+
+    // The picture on the display after the last frame, as 0x00RRGGBB.
+    static uint32_t shownPixel(int x, int y);
+    static ksCanvas& canvas();
+    static ksResources& resources();
+    static ksTimer& timer();
+    static FakeMixer& mixer();
+    static ksRegistry& settings();
+
+    TempDir m_home;
+    PlayerProfile m_profile;
+    HighScoreTable m_highScores;
+    std::array<GameStats, 3> m_stats;
+    ScreenManager m_screens;
+    std::unique_ptr<GameContext> m_context;
+    std::unique_ptr<StandInScreen> m_title;
+    ksInputState& m_input = ksInputState::instance();
+};

@@ -43,7 +43,7 @@ TEST(HeadlessRun, ShotWritesTheShownPicture) {
 
 TEST(HeadlessRun, ScriptedClicksReachTheScreensLikeRealOnes) {
     TempDir home;
-    writeText(home / "script.txt", "10 move 100 100\n"
+    writeText(home / "script.txt", "10 move 320 100\n"
                                    "11 down left\n"
                                    "11 up left\n" // same frame: the release waits for the next commit
                                    "20 shot " +

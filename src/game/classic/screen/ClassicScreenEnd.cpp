@@ -1,0 +1,188 @@
+// ClassicScreenEnd.cpp: the end of a Classic game: statistics, the end step and its dialogs.
+#include "ClassicScreen.h"
+#include "app/GameContext.h"
+#include "engine/store/GameStats.h"
+#include "engine/store/HighScoreTable.h"
+#include "engine/store/PlayerProfile.h"
+#include "engine/store/ProfileStorage.h"
+#include "engine/video/ksFont.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kClassicList = 0;
+constexpr int kClassicStats = 0;
+constexpr int kFewestForBonus = 10;
+constexpr float kWonWaitSeconds = 7.0f;
+constexpr float kWonShortestWait = 1.5f;
+constexpr float kLostWaitSeconds = 3.0f;
+constexpr int kEndDialogWidth = 520;
+constexpr int kHighScoreExtraHeight = 60;
+
+} // namespace
+
+void ClassicScreen::endGame() {
+    m_stateClock = 0.0f;
+    setState(kGameOver);
+    const ClassicEnd end = m_game.endGame();
+    // A loss counts as soon as it happens, even if the player then undoes and plays on.
+    GameStats& stats = *context().stats[kClassicStats];
+    stats.recordResult(end.won);
+    stats.save();
+    if (end.won) {
+        m_endState = kEndWon;
+        m_bouquet.start(false);
+        scene().add(&m_bouquet);
+    } else {
+        m_endState = kEndLost;
+    }
+}
+
+void ClassicScreen::endStep() {
+    scene().update();
+    m_game.advance(frameSeconds());
+    const ksInput& in = input();
+    const bool answered = in.anyTyped() || in.isReleased();
+    switch (m_endState) {
+    case kEndWon:
+        if (m_stateClock > kWonWaitSeconds || (answered && m_stateClock > kWonShortestWait)) {
+            scene().remove(&m_bouquet);
+            m_endState = kEndBuildDialog;
+        }
+        break;
+    case kEndBuildDialog:
+        openEndDialog();
+        m_typedName.clear();
+        m_endState = kEndDialogShown;
+        break;
+    case kEndLost:
+        if (m_stateClock > kLostWaitSeconds || answered) {
+            openDialog(m_outOfMovesDialog);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void ClassicScreen::openEndDialog() {
+    const std::string score = ksFont::formatNumber(m_game.score());
+    const int left = m_game.balloonsLeft();
+    const char* title = "GREAT POPPING!";
+    char text[256];
+    int height = 240;
+    if (left > kFewestForBonus) {
+        title = "NICE POPPING!";
+        height = 290;
+        std::snprintf(
+            text, sizeof text,
+            "You freed all the prizes\nand got %s points!\n\nLeave 10 balloons or fewer\nfor a big bonus!",
+            score.c_str());
+    } else if (left >= 2) {
+        std::snprintf(text, sizeof text,
+                      "You freed all the prizes\nand left only %d balloons!\nYou got %s points!", left,
+                      score.c_str());
+    } else if (left == 1) {
+        std::snprintf(text, sizeof text,
+                      "You freed all the prizes\nand left only 1 balloon!\nYou got %s points!",
+                      score.c_str());
+    } else {
+        title = "AMAZING POPPING!";
+        std::snprintf(text, sizeof text, "You popped every balloon!\nYou got %s points!", score.c_str());
+    }
+
+    DialogSpec& spec = m_endDialog.spec();
+    spec = newGameDialog().spec();
+    spec.title = title;
+    spec.message = text;
+    spec.entryCount = 0;
+    if (context().highScores.qualifies(kClassicList, m_game.score())) {
+        spec.message += "\n\nYou got a High Score, enter your name.";
+        height += kHighScoreExtraHeight;
+        spec.entryCount = 1;
+        spec.entryRects[0] = CentredRect{kEndDialogWidth / 2, height - 115, 180, 34};
+    }
+    spec.width = kEndDialogWidth;
+    spec.height = height;
+    spec.buttonCount = 1;
+    spec.buttonIds[0] = kPlayAgainId;
+    spec.buttonCaptions[0] = "Play Again";
+    spec.buttonRects[0] = CentredRect{kEndDialogWidth / 2, height - 50, 132, 40};
+    spec.closeId = DialogSpec::kNoId;
+    spec.defaultId = kPlayAgainId;
+    openDialog(m_endDialog);
+}
+
+void ClassicScreen::frameTick() {
+    PlayScreen::frameTick();
+    handleEndDialogs();
+}
+
+void ClassicScreen::handleEndDialogs() {
+    const auto confirmTyped = [this] { return input().wasTyped(kEnterKey) || input().wasTyped(kSpaceKey); };
+
+    if (newGameDialog().isOpen()) {
+        newGameDialog().update();
+        if (confirmTyped()) {
+            dialogs().pressButton(kYesId);
+        }
+        const int32_t result = newGameDialog().getResult();
+        if (result == kYesId) {
+            closeDialog(newGameDialog());
+            startNewGame();
+        } else if (result == kNoId) {
+            closeDialog(newGameDialog());
+        }
+        ksInput::clearAll();
+    }
+
+    if (m_endDialog.isOpen()) {
+        const bool hasName = m_endDialog.spec().entryCount > 0;
+        if (hasName && dialogs().top() != nullptr) {
+            // Read before the frame runs: the frame that ends the dialog also removes it.
+            m_typedName.assign(dialogs().getEntryText());
+        }
+        m_endDialog.update();
+        if (!hasName && confirmTyped()) {
+            dialogs().pressButton(kPlayAgainId);
+        }
+        if (m_endDialog.getResult() == kPlayAgainId) {
+            if (hasName) {
+                recordHighScore();
+            }
+            closeDialog(m_endDialog);
+            resetPresentation();
+            startPlay();
+        }
+        ksInput::clearAll();
+    }
+
+    if (m_outOfMovesDialog.isOpen()) {
+        m_outOfMovesDialog.update();
+        if (confirmTyped()) {
+            dialogs().pressButton(kNewGameId);
+        }
+        const int32_t result = m_outOfMovesDialog.getResult();
+        if (result == kUndoLastMoveId) {
+            closeDialog(m_outOfMovesDialog);
+            m_game.clearNoMoves();
+            setState(kPlaying);
+            undoMove();
+        } else if (result == kNewGameId) {
+            closeDialog(m_outOfMovesDialog);
+            resetPresentation();
+            startPlay();
+        }
+        ksInput::clearAll();
+    }
+}
+
+// An empty name still enters the list: a player who only pressed Enter keeps the score.
+void ClassicScreen::recordHighScore() {
+    GameContext& game = context();
+    game.profile.setName(m_typedName);
+    savePlayerProfile(game.settings, game.profile);
+    game.highScores.add(kClassicList, m_typedName.c_str(), m_game.score());
+    game.highScores.save();
+}

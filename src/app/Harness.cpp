@@ -1,6 +1,7 @@
 // Harness.cpp: drives the main loop for tests: scripted input, screenshots, a frame limit.
 #include "Harness.h"
 
+#include "InputSource.h"
 #include "engine/core/ksLog.h"
 #include "engine/input/InputEventQueue.h"
 #include "engine/os/KestrinOS.h"
@@ -43,6 +44,9 @@ void Harness::beforePass(int64_t pass, InputEventQueue& queue) {
             break;
         }
         ++m_nextStep;
+    }
+    for (InputSource* source : m_sources) {
+        source->feed(pass, queue);
     }
 }
 

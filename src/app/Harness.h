@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+class InputSource;
 class KestrinOS;
 
 class Harness final : public LoopObserver {
@@ -20,6 +21,8 @@ public:
     void beforePass(int64_t pass, InputEventQueue& queue) override;
     bool afterPass(int64_t pass) override;
     bool drivesPasses() const override;
+    // `source` (which must outlive the harness) adds its events after the script's, every pass.
+    void addInputSource(InputSource& source) { m_sources.push_back(&source); }
     // False when a screenshot could not be written.
     bool allShotsWritten() const { return m_shotsFailed == 0; }
 
@@ -28,6 +31,7 @@ private:
     std::vector<ScriptStep> m_steps;
     std::size_t m_nextStep = 0;
     std::vector<ShotRequest> m_shots;
+    std::vector<InputSource*> m_sources;
     std::optional<int64_t> m_frameLimit;
     bool m_headless;
     int m_shotsFailed = 0;

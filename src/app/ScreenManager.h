@@ -24,6 +24,8 @@ public:
     void redrawNext();
     bool isFinished() const { return !m_running; }
     int current() const { return m_current; }
+    // The running screen, or null when none runs.
+    GameScreen* currentScreen() const { return screen(m_current); }
     int historyDepth() const { return m_top + 1; }
 
 private:

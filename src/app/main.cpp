@@ -1,4 +1,5 @@
 // main.cpp: start-up, the single-instance hand-off, the main loop and shutdown.
+#include "Autoplayer.h"
 #include "CommandLine.h"
 #include "GameApp.h"
 #include "Harness.h"
@@ -182,7 +183,12 @@ int main(int argc, char** argv) {
         MixerSoundBackend mixer;
         GameApp app(os, store, paths, dataDir, counter, mixer);
         app.init(makeScreen);
+        app.context().autoplay = options->autoplay;
         Harness harness(os, std::move(script), options->shots, options->frames, options->headless);
+        Autoplayer autoplayer(app.context().screens);
+        if (options->autoplay) {
+            harness.addInputSource(autoplayer);
+        }
         os.setLoopObserver(&harness);
         os.run(app);
         os.setLoopObserver(nullptr);

@@ -1,0 +1,116 @@
+// End-to-end runs of the Classic screen in the real binary: a dialog answered by script, and
+// whole games played by the built-in player.
+#include "support/Process.h"
+#include "support/TestSupport.h"
+
+#include <cstdint>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::filesystem::path kGame = ZIBBET_BINARY;
+
+struct Area {
+    int left, top, width, height;
+};
+// The score plaque, and the NEW GAME dialog (470 x 220 around the centre).
+constexpr Area kScorePlaque{512, 449, 120, 28};
+constexpr Area kNewGameDialog{85, 130, 470, 220};
+
+ProcessResult runGame(const TempDir& home, std::vector<std::string> extra) {
+    std::vector<std::string> args = {"--headless", "--home", home.path().string(), "--seed", "7"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return runProcess(kGame, args, std::chrono::seconds(120));
+}
+
+// The share of the area's pixels that differ between the two pictures.
+double differingShare(const Screenshot& a, const Screenshot& b, const Area& area) {
+    int differing = 0;
+    for (int y = area.top; y < area.top + area.height; ++y) {
+        for (int x = area.left; x < area.left + area.width; ++x) {
+            differing += a.at(x, y) != b.at(x, y) ? 1 : 0;
+        }
+    }
+    return static_cast<double>(differing) / (area.width * area.height);
+}
+
+// From the stand-in title, a click in its upper left opens the Classic screen.
+std::string openClassic() {
+    return "5 move 100 100\n6 down left\n7 up left\n";
+}
+
+std::string clickAt(int frame, int x, int y) {
+    return std::to_string(frame) + " move " + std::to_string(x) + " " + std::to_string(y) + "\n" +
+           std::to_string(frame + 1) + " down left\n" + std::to_string(frame + 2) + " up left\n";
+}
+
+std::string shot(int frame, const std::filesystem::path& file) {
+    return std::to_string(frame) + " shot " + file.string() + "\n";
+}
+
+TEST(ClassicRun, TheNewGameQuestionIsAskedByItsPodiumButtonAndAnsweredByScript) {
+    TempDir home;
+    std::string script = openClassic();
+    script += "90 key Enter\n"; // the intro picture, shown once per run
+    script += shot(110, home / "fresh.png");
+    // A sweep of clicks along the second row pops at least one group.
+    for (int i = 0; i < 14; ++i) {
+        script += clickAt(120 + 4 * i, 188 + 28 * i, 70);
+    }
+    script += "180 move 620 300\n";
+    script += shot(250, home / "before.png");
+    script += clickAt(260, 80, 377); // NEW GAME on the podium
+    script += shot(300, home / "asked.png");
+    script += clickAt(310, 85 + 313, 130 + 170); // NO
+    script += "320 move 620 300\n";
+    script += shot(360, home / "kept.png");
+    script += clickAt(370, 80, 377);
+    script += "410 key Enter\n"; // YES, the default answer
+    script += shot(460, home / "dealt.png");
+    writeText(home / "script.txt", script);
+
+    const ProcessResult run = runGame(home, {"--frames", "470", "--script", (home / "script.txt").string()});
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    const auto fresh = readScreenshot(home / "fresh.png");
+    const auto before = readScreenshot(home / "before.png");
+    const auto asked = readScreenshot(home / "asked.png");
+    const auto kept = readScreenshot(home / "kept.png");
+    const auto dealt = readScreenshot(home / "dealt.png");
+    ASSERT_TRUE(fresh && before && asked && kept && dealt);
+
+    EXPECT_GT(differingShare(*fresh, *before, kScorePlaque), 0.0) << "the sweep scored";
+    EXPECT_GT(differingShare(*before, *asked, kNewGameDialog), 0.9) << "the dialog covers the board";
+    EXPECT_GT(differingShare(*asked, *kept, kNewGameDialog), 0.9) << "NO closed it";
+    EXPECT_GT(differingShare(*fresh, *kept, kScorePlaque), 0.0) << "and the game went on";
+    EXPECT_EQ(differingShare(*fresh, *dealt, kScorePlaque), 0.0) << "YES dealt a new game: the score is 0";
+}
+
+TEST(ClassicRun, TheBuiltInPlayerFinishesGamesAndTheNextDealStarts) {
+    TempDir home;
+    writeText(home / "script.txt", openClassic());
+    const ProcessResult run =
+        runGame(home, {"--autoplay", "--frames", "4000", "--script", (home / "script.txt").string()});
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+
+    const std::filesystem::path statsFile = home / "data" / "stats0.bin";
+    ASSERT_TRUE(std::filesystem::exists(statsFile));
+    ASSERT_EQ(std::filesystem::file_size(statsFile), 16u);
+    const std::string bytes = readTextFile(statsFile);
+    const auto field = [&](int index) {
+        uint32_t value = 0;
+        for (int i = 3; i >= 0; --i) {
+            value = value << 8 | static_cast<uint8_t>(bytes[static_cast<std::size_t>(index * 4 + i)]);
+        }
+        return value;
+    };
+    EXPECT_GE(field(0), 2u) << "games played: one ended and the next was dealt and ended too";
+    EXPECT_GE(field(3), 2u) << "the biggest group";
+    if (field(1) > 0) {
+        EXPECT_NE(readTextFile(home / "data" / "hsinfo.bin").find("Autoplay"), std::string::npos)
+            << "a won game entered the high scores under the player's name";
+    }
+}
+
+} // namespace

@@ -75,10 +75,6 @@ PlayScreen::PlayScreen(GameContext& context, const PlayScreenDesign& design)
 
 PlayScreen::~PlayScreen() = default;
 
-ksImage* PlayScreen::image(const char* name) {
-    return m_context.resources.getImage(name);
-}
-
 ksFont* PlayScreen::font(const char* name) {
     return m_context.resources.getFont(name);
 }

@@ -185,7 +185,6 @@ protected:
     const BalloonImageTable& balloonImages() const { return m_balloonImages; }
     // The picture of a prize kind (0 to 5) in a theme (0 to 4); null outside those.
     const ksImage* presentPicture(int theme, int kind) const;
-    ksImage* image(const char* name);
     ksFont* font(const char* name);
 
 private:

@@ -226,6 +226,20 @@ TEST_F(ClassicScreenTest, NewGameAsksOnlyOnceAMoveHasBeenMade) {
     EXPECT_TRUE(screen.newGameDialog().isOpen());
 }
 
+TEST_F(ClassicScreenTest, AfterANewGameADialogStillLeavesTheBareBackdropBehindIt) {
+    screen.askNewGame(); // untouched: dealt at once, the fader back at its start
+    ASSERT_FALSE(screen.newGameDialog().isOpen());
+    frame();
+    click(109, 463); // the help button
+    ASSERT_TRUE(screen.helpDialog().isOpen());
+    answerWithEnter(screen.helpDialog());
+    // The board is drawn afresh every frame; the background must not keep a picture of it.
+    const ClassicBoard& board = screen.game().board();
+    const int x = board.columnX(0) + 14, y = board.rowY(0, 0) + 18;
+    EXPECT_EQ(canvas().buffer(ksCanvas::Buffer::Background)[static_cast<std::size_t>(y) * kWidth + x],
+              resources().getImage("main")->pixelAt(x, y));
+}
+
 TEST_F(ClassicScreenTest, TheBuiltInPlayerOnlyClicksWhenTheBoardIsStill) {
     deal({{0, 0}, {0, -1}, {1, -1}}, 1);
     const AutoplayView still = screen.autoplayView();

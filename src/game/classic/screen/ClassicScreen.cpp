@@ -10,6 +10,7 @@
 #include "engine/store/PlayerProfile.h"
 #include "engine/video/ksFont.h"
 #include "engine/video/ksImage.h"
+#include "frontend/widgets/EntryField.h"
 #include "game/classic/ClassicStrategy.h"
 
 #include <cstdio>
@@ -93,7 +94,7 @@ ClassicScreen::ClassicScreen(GameContext& context)
     outOfMoves.buttonRects[1] = CentredRect{361, 170, 160, 40};
     outOfMoves.closeId = DialogSpec::kNoId;
     outOfMoves.defaultId = kNewGameId;
-    m_typedName.reserve(16);
+    m_typedName.reserve(EntryField::kMaxLength);
 }
 
 int ClassicScreen::minimumGroup() const {
@@ -120,7 +121,7 @@ void ClassicScreen::resetPresentation() {
     const PlayerProfile& profile = context().profile;
     m_game.newGame(m_tuning, ClassicOptions{profile.difficulty(), profile.colours(), profile.theme()});
     m_endState = kEndWon;
-    m_allPrizesStep = 2;
+    m_allPrizesStep = kCelebrationDone;
     m_stateClock = 0.0f;
 }
 
@@ -196,7 +197,7 @@ void ClassicScreen::playStep() {
     updatePrizes();
     const ClassicStep step = m_game.advance(frameSeconds());
     if (step.allPrizesJustFreed) {
-        m_allPrizesStep = 0;
+        m_allPrizesStep = kCelebrationWaiting;
     }
     if (step.allPrizesFreed) {
         celebrateAllPrizes();
@@ -237,7 +238,7 @@ bool ClassicScreen::allReleasedPrizesFinished() {
 // banner says so; the game may end only when the last one has gone.
 void ClassicScreen::celebrateAllPrizes() {
     switch (m_allPrizesStep) {
-    case 0:
+    case kCelebrationWaiting:
         m_game.setPrizeInFlight(true);
         if (allReleasedPrizesFinished()) {
             int order = 1;
@@ -254,13 +255,13 @@ void ClassicScreen::celebrateAllPrizes() {
             } else {
                 spawnBanner("Freed all prizes!", med, "Keep on popping!", med);
             }
-            m_allPrizesStep = 1;
+            m_allPrizesStep = kCelebrationHopping;
         }
         break;
-    case 1:
+    case kCelebrationHopping:
         if (m_game.releasedCount() == 0 || allReleasedPrizesFinished()) {
             m_game.setPrizeInFlight(false);
-            m_allPrizesStep = 2;
+            m_allPrizesStep = kCelebrationDone;
         }
         break;
     default:

@@ -30,6 +30,10 @@ public:
     static constexpr int kEndBuildDialog = 1;
     static constexpr int kEndDialogShown = 2;
     static constexpr int kEndLost = 3;
+    // Once every prize is out: waiting for the last to land, the prizes hopping off, done.
+    static constexpr int kCelebrationWaiting = 0;
+    static constexpr int kCelebrationHopping = 1;
+    static constexpr int kCelebrationDone = 2;
     static constexpr int kMusicOrder = 21;
     static constexpr int kScoreX = 521;
     static constexpr int kScoreY = 461;
@@ -121,7 +125,7 @@ private:
     int32_t m_shownScore = -1;
     std::array<char, 16> m_scoreText{};
     int m_endState = kEndWon;
-    int m_allPrizesStep = 2;
+    int m_allPrizesStep = kCelebrationDone;
     float m_stateClock = 0.0f;
     float m_idleClock = 0.0f;
     std::string m_typedName;

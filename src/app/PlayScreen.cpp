@@ -50,10 +50,11 @@ PlayScreen::PlayScreen(GameContext& context, const PlayScreenDesign& design)
     m_balloonImages.load(
         [&resources](const char* name) -> const ksImage* { return resources.getImage(name); });
     char name[32];
-    for (std::size_t theme = 0; theme < m_presents.size(); ++theme) {
-        for (std::size_t kind = 0; kind < m_presents[theme].size(); ++kind) {
-            std::snprintf(name, sizeof name, "present%zu_%zu", theme, kind);
-            m_presents[theme][kind] = resources.getImage(name);
+    for (int theme = 0; theme < kThemes; ++theme) {
+        for (int kind = 0; kind < kPrizeKinds; ++kind) {
+            std::snprintf(name, sizeof name, "present%d_%d", theme, kind);
+            m_presents[static_cast<std::size_t>(theme)][static_cast<std::size_t>(kind)] =
+                resources.getImage(name);
         }
     }
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
@@ -80,8 +81,7 @@ ksFont* PlayScreen::font(const char* name) {
 }
 
 const ksImage* PlayScreen::presentPicture(int theme, int kind) const {
-    if (theme < 0 || theme >= static_cast<int>(m_presents.size()) || kind < 0 ||
-        kind >= static_cast<int>(m_presents[0].size())) {
+    if (theme < 0 || theme >= kThemes || kind < 0 || kind >= kPrizeKinds) {
         return nullptr;
     }
     return m_presents[static_cast<std::size_t>(theme)][static_cast<std::size_t>(kind)];

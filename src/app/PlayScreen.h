@@ -69,6 +69,8 @@ public:
     static constexpr int kFinished = 5;
     static constexpr int kSceneCapacity = 300;
     static constexpr int kHelpPages = 4;
+    static constexpr int kThemes = 5;
+    static constexpr int kPrizeKinds = 6;
     static constexpr float kFadeSeconds = 0.5f;
     // Dialog button ids.
     static constexpr int kOkId = 0;
@@ -207,7 +209,7 @@ private:
     ksFont* m_messageFont;
     SoundCues m_cues;
     BalloonImageTable m_balloonImages;
-    std::array<std::array<const ksImage*, 6>, 5> m_presents{};
+    std::array<std::array<const ksImage*, kPrizeKinds>, kThemes> m_presents{};
     EffectPool<BannerMessage, 5> m_banners;
     EffectPool<PopEffect, 32> m_popEffects;
     EffectPool<FloatingScore, 32> m_floatingScores;

@@ -9,6 +9,7 @@
 #include "engine/core/ksLog.h"
 #include "engine/store/ksRegistry.h"
 #include "engine/video/PngFile.h"
+#include "frontend/FrontEndScreens.h"
 #include "platform/MixerSoundBackend.h"
 #include "platform/SdlKestrinOS.h"
 #include "platform/SingleInstance.h"
@@ -70,8 +71,11 @@ bool prepareFirstRunPlacement(ksRegistry& store, SdlKestrinOS& os) {
     return true;
 }
 
-// Stand-ins until each screen exists.
+// The front end's screens, and stand-ins until each play screen exists.
 std::unique_ptr<GameScreen> makeScreen(int id, GameContext& context) {
+    if (auto screen = makeFrontEndScreen(id, context)) {
+        return screen;
+    }
     static constexpr uint32_t kColours[kScreenCount] = {0xFF203060, 0xFF2E7D32, 0xFF6A1B9A, 0xFFC62828,
                                                         0xFF37474F, 0xFF37474F, 0xFF37474F, 0xFF8D6E63};
     return std::make_unique<PlaceholderScreen>(context, id, kColours[id]);

@@ -97,6 +97,15 @@ TEST_F(TitleWorld, TypingTheCodeTwiceSwitchesDeveloperModeOnAndOffWithRecordingO
     EXPECT_EQ(context->moveRecordState, 0) << "leaving developer mode must not leave recording on";
 }
 
+TEST_F(TitleWorld, AWrongLetterStartsTheCodeOver) {
+    type("TW");
+    EXPECT_EQ(title->typedCode(), "TW");
+    type("X");
+    EXPECT_EQ(title->typedCode(), "");
+    type("TWIRLY");
+    EXPECT_TRUE(context->developerMode);
+}
+
 TEST_F(TitleWorld, RecordKeysWorkOnlyInDeveloperModeAndPlaybackWinsATie) {
     type("r");
     EXPECT_EQ(context->moveRecordState, 0);

@@ -129,23 +129,23 @@ const std::filesystem::path kCheckSet = std::filesystem::path(ZIBBET_TEST_DATA_D
 
 TEST(CheckResources, PassesOnAGoodSetAndNamesEveryBrokenEntry) {
     TempDir home;
-    const ProcessResult good = runProcess(kGame, {"--check-resources", "--data", kCheckSet.string(), "--home",
-                                                  home.path().string()});
+    const ProcessResult good = runProcess(
+        kGame, {"--check-resources", "--data", kCheckSet.string(), "--home", home.path().string()});
     EXPECT_EQ(good.exitCode, 0) << good.output;
     EXPECT_NE(good.output.find("0 failed"), std::string::npos);
 
     TempDir broken;
     std::filesystem::copy(kCheckSet, broken.path(), std::filesystem::copy_options::recursive);
     std::filesystem::remove(broken / "glyphs.gif");
-    const ProcessResult bad = runProcess(kGame, {"--check-resources", "--data", broken.path().string(), "--home",
-                                                 home.path().string()});
+    const ProcessResult bad = runProcess(
+        kGame, {"--check-resources", "--data", broken.path().string(), "--home", home.path().string()});
     EXPECT_EQ(bad.exitCode, 1) << bad.output;
     EXPECT_NE(bad.output.find("failed: IMAGE glyph_sheet"), std::string::npos) << bad.output;
     EXPECT_NE(bad.output.find("failed: FONT font_test"), std::string::npos) << bad.output;
 
     TempDir empty;
-    const ProcessResult none = runProcess(kGame, {"--check-resources", "--data", empty.path().string(), "--home",
-                                                  home.path().string()});
+    const ProcessResult none = runProcess(
+        kGame, {"--check-resources", "--data", empty.path().string(), "--home", home.path().string()});
     EXPECT_EQ(none.exitCode, 1);
 }
 

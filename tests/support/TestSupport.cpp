@@ -2,13 +2,12 @@
 #include "TestSupport.h"
 
 #include "engine/core/ksLog.h"
+#include "engine/video/PngFile.h"
 
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-
-#include "engine/video/PngFile.h"
 
 TempDir::TempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "zibbet-test-XXXXXX").string();

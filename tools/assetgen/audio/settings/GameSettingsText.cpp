@@ -17,10 +17,10 @@ constexpr Setting kSettings[] = {
 
     // Classic: every skill level scores a balloon, a group and a prize alike; harder boards
     // are fuller, hide more prizes and hide them higher up, so they are worth more.
-    {"classicSuperPop3", "16,18,20"},
-    {"classicSuperPop4", "13,15,16"},
-    {"classicSuperPop5", "11,12,13"},
-    {"classicSuperPop6", "9,10,11"},
+    {"classicSuperPop3", "12,13,14"},
+    {"classicSuperPop4", "10,11,12"},
+    {"classicSuperPop5", "8,9,10"},
+    {"classicSuperPop6", "7,8,9"},
     {"classicBigGroupBonus", "500,500,500"},
     {"classicGroupPopPoints", "10,10,10"},
     {"classicExtraPopPoints", "5,5,5"},

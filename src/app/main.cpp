@@ -10,6 +10,7 @@
 #include "engine/core/ksLog.h"
 #include "engine/store/ksRegistry.h"
 #include "engine/video/PngFile.h"
+#include "frontend/FrontEndScreens.h"
 #include "game/classic/screen/ClassicScreen.h"
 #include "platform/MixerSoundBackend.h"
 #include "platform/SdlKestrinOS.h"
@@ -72,8 +73,11 @@ bool prepareFirstRunPlacement(ksRegistry& store, SdlKestrinOS& os) {
     return true;
 }
 
-// The game's screens; plain stand-ins for the ones still to come.
+// The front end's screens, the play screens that exist, and stand-ins for the others.
 std::unique_ptr<GameScreen> makeScreen(int id, GameContext& context) {
+    if (auto screen = makeFrontEndScreen(id, context)) {
+        return screen;
+    }
     if (id == kClassicScreen) {
         return std::make_unique<ClassicScreen>(context);
     }

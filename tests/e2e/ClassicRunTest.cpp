@@ -36,14 +36,15 @@ double differingShare(const Screenshot& a, const Screenshot& b, const Area& area
     return static_cast<double>(differing) / (area.width * area.height);
 }
 
-// From the stand-in title, a click in its upper left opens the Classic screen.
-std::string openClassic() {
-    return "5 move 100 100\n6 down left\n7 up left\n";
-}
-
 std::string clickAt(int frame, int x, int y) {
     return std::to_string(frame) + " move " + std::to_string(x) + " " + std::to_string(y) + "\n" +
            std::to_string(frame + 1) + " down left\n" + std::to_string(frame + 2) + " up left\n";
+}
+
+// The title's Classic button, once the title has faded in; the screen itself fades in over the
+// next half second.
+std::string openClassic() {
+    return clickAt(25, 78, 297);
 }
 
 std::string shot(int frame, const std::filesystem::path& file) {
@@ -53,13 +54,13 @@ std::string shot(int frame, const std::filesystem::path& file) {
 TEST(ClassicRun, TheNewGameQuestionIsAskedByItsPodiumButtonAndAnsweredByScript) {
     TempDir home;
     std::string script = openClassic();
-    script += "90 key Enter\n"; // the intro picture, shown once per run
-    script += shot(110, home / "fresh.png");
+    script += "100 key Enter\n"; // the intro picture, shown once per run
+    script += shot(120, home / "fresh.png");
     // A sweep of clicks along the second row pops at least one group.
     for (int i = 0; i < 14; ++i) {
-        script += clickAt(120 + 4 * i, 188 + 28 * i, 70);
+        script += clickAt(130 + 4 * i, 188 + 28 * i, 70);
     }
-    script += "180 move 620 300\n";
+    script += "190 move 620 300\n";
     script += shot(250, home / "before.png");
     script += clickAt(260, 80, 377); // NEW GAME on the podium
     script += shot(300, home / "asked.png");

@@ -43,7 +43,8 @@ TEST(HeadlessRun, ShotWritesTheShownPicture) {
 
 TEST(HeadlessRun, ScriptedClicksReachTheScreensLikeRealOnes) {
     TempDir home;
-    writeText(home / "script.txt", "10 move 320 100\n"
+    // The Puzzle button of the title, then the title's exit question answered with Enter.
+    writeText(home / "script.txt", "10 move 217 297\n"
                                    "11 down left\n"
                                    "11 up left\n" // same frame: the release waits for the next commit
                                    "20 shot " +
@@ -53,9 +54,12 @@ TEST(HeadlessRun, ScriptedClicksReachTheScreensLikeRealOnes) {
                                        "40 shot " +
                                        (home / "back.png").string() +
                                        "\n"
-                                       "50 move 320 420\n"
+                                       "50 move 445 419\n"
                                        "51 down left\n"
-                                       "52 up left\n");
+                                       "52 up left\n"
+                                       "80 key Enter\n"
+                                       "900 shot " +
+                                       (home / "never.png").string() + "\n");
     const ProcessResult run =
         runGame(home, {"--frames", "1000", "--shot", "5:" + (home / "title.png").string(), "--script",
                        (home / "script.txt").string()});

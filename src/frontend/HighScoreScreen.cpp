@@ -1,0 +1,229 @@
+// HighScoreScreen.cpp: the high-score table and the statistics of Classic and Action mode.
+#include "HighScoreScreen.h"
+
+#include "FontOpacity.h"
+#include "FrontEndKeys.h"
+#include "app/GameContext.h"
+#include "engine/resources/ksResources.h"
+#include "engine/sound/ksSoundHandle.h"
+#include "engine/store/GameStats.h"
+#include "engine/store/HighScoreTable.h"
+#include "engine/video/ksCanvas.h"
+#include "engine/video/ksFont.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kWidth = 520;
+constexpr int kHeight = 460;
+constexpr int32_t kYesId = 3;
+constexpr int32_t kNoId = 4;
+
+// The table and the statistics, relative to the dialog's top-left corner.
+constexpr int kHeadingY = 80;
+constexpr int kFirstRowY = 115;
+constexpr int kNameX = 110;
+constexpr int kScoreRight = kWidth - 100;
+constexpr int kRows = HighScoreTable::kGameListCapacity;
+
+} // namespace
+
+HighScoreScreen::HighScoreScreen(GameContext& context)
+    : m_context(context)
+    , m_textFont(context.resources.getFont("font_dlg_med"))
+    , m_headFont(context.resources.getFont("font_dlg_head"))
+    , m_buttonFont(context.resources.getFont("font_dlg_small"))
+    , m_click(context.resources.getSound("button_click"))
+    , m_dialogs(context.resources)
+    , m_mainBox(m_dialogs, *this, context.timer)
+    , m_resetBox(m_dialogs, *this, context.timer)
+    , m_left(context.canvas.width() / 2 - kWidth / 2)
+    , m_top(context.canvas.height() / 2 - kHeight / 2) {
+    buildMainBox();
+    buildResetBox();
+}
+
+void HighScoreScreen::buildMainBox() {
+    ksResources& resources = m_context.resources;
+    DialogSpec& spec = m_mainBox.spec();
+    spec.startOpacity = 0.0f;
+    spec.fadeSpeed = 4.0f;
+    spec.dimLevel = m_context.dialogVeil;
+    spec.canvas = &m_context.canvas;
+    spec.centreX = m_context.canvas.width() / 2;
+    spec.centreY = m_context.canvas.height() / 2;
+    spec.width = kWidth;
+    spec.height = kHeight;
+    spec.titleFont = m_headFont;
+    spec.buttonFont = m_buttonFont;
+    spec.title = "HIGH SCORES";
+    // The arrows' centres are relative to the dialog, but were worked out from its place on
+    // the screen; the art sits where these land.
+    spec.buttonPictures[0] = resources.getImage("snext_button");
+    spec.buttonHoverPictures[0] = resources.getImage("snext_button_over");
+    spec.buttonRects[0] = {m_left + kWidth - 110, m_top + 70, 0, 0};
+    spec.buttonIds[0] = kNextPageId;
+    spec.buttonPictures[1] = resources.getImage("sprev_button");
+    spec.buttonHoverPictures[1] = resources.getImage("sprev_button_over");
+    spec.buttonRects[1] = {m_left + 10, m_top + 70, 0, 0};
+    spec.buttonIds[1] = kPreviousPageId;
+    spec.buttonCaptions[2] = "RESET";
+    spec.buttonRects[2] = {kWidth / 3 - 15, kHeight - 50, 120, 40};
+    spec.buttonIds[2] = kResetId;
+    spec.buttonCaptions[3] = "CLOSE";
+    spec.buttonRects[3] = {2 * kWidth / 3 + 15, kHeight - 50, 120, 40};
+    spec.buttonIds[3] = kCloseId;
+    spec.buttonCount = 4;
+    spec.closeId = kCloseId;
+    spec.defaultId = kCloseId;
+}
+
+void HighScoreScreen::buildResetBox() {
+    DialogSpec& spec = m_resetBox.spec();
+    spec.startOpacity = 0.0f;
+    spec.fadeSpeed = 4.0f;
+    spec.dimLevel = m_context.dialogVeil;
+    spec.canvas = &m_context.canvas;
+    spec.centreX = m_context.canvas.width() / 2;
+    spec.centreY = m_context.canvas.height() / 2;
+    spec.width = 340;
+    spec.height = 200;
+    spec.titleFont = m_headFont;
+    spec.messageFont = m_textFont;
+    spec.buttonFont = m_textFont;
+    spec.title = "Reset Highscores?";
+    spec.message = "Are you sure?";
+    spec.buttonCaptions[0] = "YES";
+    spec.buttonRects[0] = {113, 150, 100, 40};
+    spec.buttonIds[0] = kYesId;
+    spec.buttonCaptions[1] = "NO";
+    spec.buttonRects[1] = {226, 150, 100, 40};
+    spec.buttonIds[1] = kNoId;
+    spec.buttonCount = 2;
+    spec.closeId = DialogSpec::kNoId;
+    spec.defaultId = DialogSpec::kNoId;
+}
+
+void HighScoreScreen::enter() {
+    m_page = kClassicPage;
+    m_mainBox.open();
+    m_opacity = 0.0f;
+}
+
+bool HighScoreScreen::update() {
+    m_input.poll();
+    if (m_resetBox.isOpen() && !updateResetBox()) {
+        return false;
+    }
+    m_mainBox.update();
+    m_opacity = m_mainBox.getOpacity();
+    drawPage();
+    if (m_input.wasTyped(kEnterKey) || m_input.wasTyped(kSpaceKey)) {
+        m_dialogs.pressButton(kCloseId);
+    }
+    const int32_t pressed = m_dialogs.getPressedId();
+    if (pressed >= 0) {
+        m_click->play();
+    }
+    if (m_mainBox.getResult() == kCloseId) {
+        m_mainBox.close();
+        m_context.screens.redrawNext();
+        return true;
+    }
+    switch (pressed) {
+    case kResetId:
+        m_resetBox.open();
+        break;
+    case kPreviousPageId:
+        m_page = previousPage(m_page);
+        break;
+    case kNextPageId:
+        m_page = nextPage(m_page);
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+bool HighScoreScreen::updateResetBox() {
+    if (m_dialogs.getPressedId() >= 0) {
+        m_click->play();
+    }
+    m_resetBox.update();
+    switch (m_resetBox.getResult()) {
+    case kYesId:
+        m_resetBox.close();
+        resetPage();
+        return true;
+    case kNoId:
+        m_resetBox.close();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void HighScoreScreen::resetPage() {
+    m_context.highScores.clearList(m_page);
+    m_context.highScores.save();
+    if (GameStats* stats = m_context.stats[static_cast<std::size_t>(m_page)]) {
+        stats->reset();
+        stats->save();
+    }
+}
+
+void HighScoreScreen::setFocusLost(bool lost) {
+    if (lost) {
+        m_context.sound.pauseMusic();
+    } else {
+        m_context.sound.resumeMusic();
+    }
+}
+
+void HighScoreScreen::draw() {
+    if (!m_resetBox.isOpen()) {
+        drawPage();
+    }
+}
+
+void HighScoreScreen::redraw() {
+    m_dialogs.repaint();
+    drawPage();
+}
+
+void HighScoreScreen::drawPage() {
+    const HighScoreTable& scores = m_context.highScores;
+    const GameStats* stats = m_context.stats[static_cast<std::size_t>(m_page)];
+    const int centreX = m_left + kWidth / 2;
+    const int rowHeight = m_textFont->getLineHeight();
+    FontOpacity fadedText(*m_textFont, m_opacity);
+    FontOpacity fadedHeadings(*m_headFont, m_opacity);
+
+    m_headFont->drawText(m_page == kClassicPage ? "CLASSIC MODE" : "ACTION MODE", centreX, m_top + kHeadingY,
+                         ALIGN_CENTER);
+    for (int row = 0; row < scores.count(m_page); ++row) {
+        const int y = m_top + kFirstRowY + row * rowHeight;
+        m_textFont->drawText(scores.nameAt(m_page, row), m_left + kNameX, y, ALIGN_LEFT);
+        m_textFont->drawNumber(scores.scoreAt(m_page, row), m_left + kScoreRight, y, ALIGN_RIGHT);
+    }
+
+    // The statistics keep their place however full the list is.
+    const int statisticsY = m_top + kFirstRowY + kRows * rowHeight + 5;
+    m_headFont->drawText("Game Statistics", centreX, statisticsY, ALIGN_CENTER);
+    if (stats == nullptr) {
+        return;
+    }
+    char line[64];
+    int y = statisticsY + m_headFont->getLineHeight() + 5;
+    std::snprintf(line, sizeof line, "Winning Streak   %d", stats->bestStreak());
+    m_textFont->drawText(line, centreX, y, ALIGN_CENTER);
+    y += rowHeight;
+    std::snprintf(line, sizeof line, m_page == kClassicPage ? "Games Won   %d" : "Rounds Won   %d",
+                  stats->gamesWon());
+    m_textFont->drawText(line, centreX, y, ALIGN_CENTER);
+    y += rowHeight;
+    std::snprintf(line, sizeof line, "Biggest Group   %d", stats->biggestGroup());
+    m_textFont->drawText(line, centreX, y, ALIGN_CENTER);
+}

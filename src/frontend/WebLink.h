@@ -1,0 +1,15 @@
+// WebLink.h: handing the game's web address to the desktop, safely.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class KestrinOS;
+
+// Only http:// and https:// addresses are web addresses; anything else could name a local file
+// or a program.
+bool isWebAddress(std::string_view address);
+
+// Asks the OS layer to open `address` with the desktop's browser. An empty address does nothing;
+// one that is not a web address is refused with a trace line. True when it was handed over.
+bool openWebAddress(KestrinOS& os, const std::string& address);

@@ -1,0 +1,300 @@
+// The title screen: the menu, the exit and continue questions, the developer code and the web link.
+#include "frontend/TitleScreen.h"
+
+#include "FrontEndWorld.h"
+#include "engine/video/ksImage.h"
+#include "frontend/DeveloperCode.h"
+#include "frontend/WebLink.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Centres of the menu buttons on the screen.
+constexpr int kClassicX = 78, kModeY = 297;
+constexpr int kPuzzleX = 217;
+constexpr int kActionX = 356;
+constexpr int kMenuRowY = 419;
+constexpr int kHighScoresX = 186;
+constexpr int kOptionsX = 315;
+constexpr int kExitX = 445;
+constexpr int kWebX = 61, kWebY = 431;
+
+// Button centres of the two questions, which are centred on the screen: YES / Continue first.
+constexpr int kExitYesX = 320 - 195 + 130, kExitNoX = 320 - 195 + 260, kExitButtonsY = 240 - 99 + 148;
+constexpr int kContinueX = 320 - 250 + 156, kNewGameX = 320 - 250 + 343, kContinueButtonsY = 240 - 135 + 220;
+
+struct TitleWorld : FrontEndWorld {
+    std::unique_ptr<TitleScreen> title;
+
+    TitleWorld() {
+        title = std::make_unique<TitleScreen>(*context);
+        start(kTitleScreen, *title, kTitleScreen);
+        frames(30); // the title has faded in
+    }
+    // Waits for the question to fade in, so it takes clicks and keys.
+    void waitForQuestion() { frames(20); }
+};
+
+// The code typed on the title.
+
+ksInput typedFrame(std::string_view characters) {
+    ksInputState& state = ksInputState::instance();
+    state.reset();
+    for (char c : characters) {
+        state.typeChar(static_cast<unsigned char>(c));
+    }
+    state.commit();
+    ksInput input;
+    input.poll();
+    return input;
+}
+
+TEST(DeveloperCodeTest, TheWholeCodeCompletesAndEmptiesTheBuffer) {
+    DeveloperCode code;
+    for (char c : std::string_view("TWIRL")) {
+        code.append(typedFrame(std::string(1, c)));
+        EXPECT_FALSE(code.takeCompleted());
+    }
+    EXPECT_EQ(code.typed(), "TWIRL");
+    code.append(typedFrame("Y"));
+    EXPECT_TRUE(code.takeCompleted());
+    EXPECT_EQ(code.typed(), "");
+}
+
+TEST(DeveloperCodeTest, AWrongLetterEmptiesTheBufferAndTheNextStartsAfresh) {
+    DeveloperCode code;
+    code.append(typedFrame("T"));
+    code.takeCompleted();
+    code.append(typedFrame("W"));
+    code.takeCompleted();
+    code.append(typedFrame("X"));
+    EXPECT_EQ(code.typed(), "TWX") << "shown as typed until the frame ends";
+    EXPECT_FALSE(code.takeCompleted());
+    EXPECT_EQ(code.typed(), "");
+    code.append(typedFrame("T"));
+    EXPECT_FALSE(code.takeCompleted());
+    EXPECT_EQ(code.typed(), "T");
+}
+
+TEST(DeveloperCodeTest, LowerCaseLettersCountAsCapitals) {
+    DeveloperCode code;
+    code.append(typedFrame("t"));
+    EXPECT_EQ(code.typed(), "T");
+    code.append(typedFrame("{"));
+    EXPECT_EQ(code.typed(), "T") << "codes above 'Z' are not collected";
+}
+
+TEST_F(TitleWorld, TypingTheCodeTwiceSwitchesDeveloperModeOnAndOffWithRecordingOff) {
+    type("TWIRLY");
+    EXPECT_TRUE(context->developerMode);
+    EXPECT_EQ(context->moveRecordState, 0);
+
+    type("TWIRL");
+    EXPECT_EQ(context->moveRecordState, 2) << "the code's R is a record key while developer mode is on";
+    type("Y");
+    EXPECT_FALSE(context->developerMode);
+    EXPECT_EQ(context->moveRecordState, 0) << "leaving developer mode must not leave recording on";
+}
+
+TEST_F(TitleWorld, AWrongLetterStartsTheCodeOver) {
+    type("TW");
+    EXPECT_EQ(title->typedCode(), "TW");
+    type("X");
+    EXPECT_EQ(title->typedCode(), "");
+    type("TWIRLY");
+    EXPECT_TRUE(context->developerMode);
+}
+
+TEST_F(TitleWorld, RecordKeysWorkOnlyInDeveloperModeAndPlaybackWinsATie) {
+    type("r");
+    EXPECT_EQ(context->moveRecordState, 0);
+    type("TWIRLY");
+    input.typeChar('r');
+    input.typeChar('P');
+    frame();
+    EXPECT_EQ(context->moveRecordState, 1);
+    type("R");
+    EXPECT_EQ(context->moveRecordState, 2);
+}
+
+TEST_F(TitleWorld, TheCodeAlsoCountsWhileTheExitQuestionIsOpen) {
+    click(kExitX, kMenuRowY);
+    ASSERT_TRUE(title->isExitBoxOpen());
+    type("twirly");
+    EXPECT_TRUE(context->developerMode);
+}
+
+// The exit question.
+
+class ExitKeys : public TitleWorld, public ::testing::WithParamInterface<char> {};
+
+TEST_P(ExitKeys, AnswerYesAndEndTheGameWithTheProfileSaved) {
+    profile.setCurrentPuzzle(4);
+    profile.addAttempt(4);
+    click(kExitX, kMenuRowY);
+    ASSERT_TRUE(title->isExitBoxOpen());
+    EXPECT_EQ(screens.current(), kTitleScreen);
+    waitForQuestion();
+    input.typeChar(GetParam());
+    frame();
+    EXPECT_TRUE(runUntil([&] { return screens.isFinished(); }));
+    const PlayerProfile stored = storedProfile();
+    EXPECT_EQ(stored.currentPuzzle(), 4);
+    EXPECT_EQ(stored.attempts(4), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(EnterAndSpace, ExitKeys, ::testing::Values('\r', ' '));
+
+TEST_F(TitleWorld, NoClosesTheExitQuestionAndTheMenuWorksAgain) {
+    click(kExitX, kMenuRowY);
+    waitForQuestion();
+    click(kExitNoX, kExitButtonsY);
+    EXPECT_TRUE(runUntil([&] { return !title->isExitBoxOpen(); }));
+    EXPECT_FALSE(screens.isFinished());
+    click(kHighScoresX, kMenuRowY);
+    EXPECT_EQ(screens.current(), kHighScoreScreen);
+}
+
+TEST_F(TitleWorld, ClicksDuringTheFadeInOfTheExitQuestionAreIgnored) {
+    click(kExitX, kMenuRowY);
+    click(kExitYesX, kExitButtonsY);
+    frames(40);
+    EXPECT_FALSE(screens.isFinished());
+    EXPECT_TRUE(title->isExitBoxOpen());
+}
+
+// The menu.
+
+TEST_F(TitleWorld, ModeButtonsOpenTheirModesAndComingBackRestartsTheTitleMusic) {
+    const int stopsBefore = mixer.moduleStops, playsBefore = mixer.modulePlays;
+    click(kPuzzleX, kModeY);
+    ASSERT_EQ(screens.current(), kPuzzleScreen);
+    mixer.lastOrder = -1;
+    standIns[kPuzzleScreen].leave = true;
+    frame();
+    ASSERT_EQ(screens.current(), kTitleScreen);
+    EXPECT_EQ(mixer.moduleStops, stopsBefore + 1);
+    EXPECT_EQ(mixer.modulePlays, playsBefore + 1);
+    EXPECT_EQ(mixer.lastOrder, 10);
+
+    click(kClassicX, kModeY);
+    EXPECT_EQ(screens.current(), kClassicScreen);
+}
+
+TEST_F(TitleWorld, ComingBackFromTheOptionsLeavesTheMusicAlone) {
+    click(kOptionsX, kMenuRowY);
+    ASSERT_EQ(screens.current(), kOptionsScreen);
+    const int stops = mixer.moduleStops;
+    standIns[kOptionsScreen].leave = true;
+    frame();
+    EXPECT_EQ(screens.current(), kTitleScreen);
+    EXPECT_EQ(mixer.moduleStops, stops);
+}
+
+TEST_F(TitleWorld, ConstructionStartsTheTitleMusicWithTheProfileVolumes) {
+    EXPECT_GE(mixer.modulePlays, 1);
+    EXPECT_EQ(mixer.lastOrder, 10);
+    EXPECT_EQ(mixer.moduleVolume, static_cast<int>(profile.musicVolume() * 255.0));
+    EXPECT_EQ(mixer.effectsVolume, static_cast<int>(profile.effectsVolume() * 255.0));
+}
+
+TEST_F(TitleWorld, TheMascotShowsThePoseOfTheHoveredModeOnlyWhileItIsHovered) {
+    const ksImage* strip = resources->getImage("spike_title");
+    const ksImage* picture = resources->getImage("title");
+    ASSERT_GE(strip->getWidth(), 280);
+    // A point of the pose that differs from the title picture under it.
+    int dx = -1, dy = -1;
+    for (int y = 0; y < 83 && dx < 0; ++y) {
+        for (int x = 0; x < 70; ++x) {
+            if ((strip->pixelAt(140 + x, y) & 0xFFFFFF) != (picture->pixelAt(486 + x, 159 + y) & 0xFFFFFF)) {
+                dx = x;
+                dy = y;
+                break;
+            }
+        }
+    }
+    ASSERT_GE(dx, 0);
+    moveTo(kPuzzleX, kModeY);
+    EXPECT_EQ(liveFrameAt(486 + dx, 159 + dy) & 0xFFFFFF, strip->pixelAt(140 + dx, dy) & 0xFFFFFF);
+    moveTo(600, 100);
+    EXPECT_EQ(liveFrameAt(486 + dx, 159 + dy) & 0xFFFFFF, picture->pixelAt(486 + dx, 159 + dy) & 0xFFFFFF);
+}
+
+// The saved Action game.
+
+TEST_F(TitleWorld, ActionWithoutASavedGameStartsAFreshOneAtOnce) {
+    profile.setDifficulty(1);
+    profile.setColours(4);
+    click(kActionX, kModeY);
+    EXPECT_EQ(screens.current(), kActionScreen);
+    const PlayerProfile stored = storedProfile();
+    EXPECT_EQ(stored.savedRound(), 0);
+    EXPECT_EQ(stored.savedSkill(), 1);
+    EXPECT_EQ(stored.savedColours(), 4);
+}
+
+TEST_F(TitleWorld, NewGameDeletesTheSavedGameAndKeepsTheCurrentOptionsForTheNextOne) {
+    profile.setSavedGame(3, 0, 1234.0f, 6);
+    profile.setDifficulty(2);
+    profile.setColours(4);
+    click(kActionX, kModeY);
+    ASSERT_TRUE(title->isContinueBoxOpen());
+    EXPECT_EQ(screens.current(), kTitleScreen);
+    waitForQuestion();
+    click(kNewGameX, kContinueButtonsY);
+    ASSERT_TRUE(runUntil([&] { return screens.current() == kActionScreen; }));
+    for (const PlayerProfile& p : {profile, storedProfile()}) {
+        EXPECT_EQ(p.savedRound(), 0);
+        EXPECT_EQ(p.savedScore(), 0.0f);
+        EXPECT_EQ(p.savedSkill(), 2);
+        EXPECT_EQ(p.savedColours(), 4);
+    }
+    EXPECT_FALSE(title->isContinueBoxOpen());
+}
+
+TEST_F(TitleWorld, ContinueKeepsTheSavedGame) {
+    profile.setSavedGame(3, 0, 1234.0f, 6);
+    click(kActionX, kModeY);
+    waitForQuestion();
+    click(kContinueX, kContinueButtonsY);
+    ASSERT_TRUE(runUntil([&] { return screens.current() == kActionScreen; }));
+    EXPECT_EQ(profile.savedRound(), 3);
+    EXPECT_EQ(profile.savedColours(), 6);
+}
+
+// The web link.
+
+struct WebLinkCase {
+    const char* address;
+    bool opened;
+};
+
+class WebLinkAddresses : public TitleWorld, public ::testing::WithParamInterface<WebLinkCase> {};
+
+TEST_P(WebLinkAddresses, OnlyWebAddressesAreHandedOverAndExactlyAsWritten) {
+    settings.setGameSettings(std::string("zundoURL=\n") + GetParam().address + "\n");
+    click(kWebX, kWebY);
+    if (GetParam().opened) {
+        EXPECT_EQ(os.openedUrls, std::vector<std::string>{GetParam().address});
+    } else {
+        EXPECT_TRUE(os.openedUrls.empty());
+    }
+    EXPECT_EQ(screens.current(), kTitleScreen);
+}
+
+INSTANTIATE_TEST_SUITE_P(Addresses, WebLinkAddresses,
+                         ::testing::Values(WebLinkCase{"http://example.invalid/;touch /tmp/x", true},
+                                           WebLinkCase{"https://zibbet.example.org/", true},
+                                           WebLinkCase{"", false}, WebLinkCase{"file:///etc/passwd", false},
+                                           WebLinkCase{"xdg-open http://a.example/", false}));
+
+TEST(WebAddressTest, OnlyHttpAndHttpsCount) {
+    EXPECT_TRUE(isWebAddress("http://a.example/"));
+    EXPECT_TRUE(isWebAddress("https://a.example/"));
+    EXPECT_FALSE(isWebAddress("ftp://a.example/"));
+    EXPECT_FALSE(isWebAddress(" http://a.example/"));
+    EXPECT_FALSE(isWebAddress(""));
+}
+
+} // namespace

@@ -229,3 +229,9 @@ void GameApp::redraw() {
 void GameApp::setFocusLost(bool lost) {
     m_screenManager.setFocusLost(lost);
 }
+
+void GameApp::saveOnExit() {
+    if (m_context) {
+        savePlayerProfile(m_settings, m_profile);
+    }
+}

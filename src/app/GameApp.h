@@ -42,6 +42,9 @@ public:
     void redraw() override;
     bool isFinished() override { return false; }
     void setFocusLost(bool lost) override;
+    // An orderly end (the window closed or the game left through its menu): the profile keeps
+    // what changed since it was last saved, such as the current puzzle and attempt counters.
+    void saveOnExit();
 
     GameContext& context() { return *m_context; }
 

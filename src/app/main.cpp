@@ -196,6 +196,7 @@ int main(int argc, char** argv) {
         os.setLoopObserver(&harness);
         os.run(app);
         os.setLoopObserver(nullptr);
+        app.saveOnExit();
         status = harness.allShotsWritten() ? 0 : 1;
     }
     ksLog::close();

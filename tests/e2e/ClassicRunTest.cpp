@@ -114,4 +114,37 @@ TEST(ClassicRun, TheBuiltInPlayerFinishesGamesAndTheNextDealStarts) {
     }
 }
 
+TEST(ClassicRun, AWholeVisitFromTheTitleToAHighScoreAndOutThroughTheExitBox) {
+    TempDir home;
+    // Into Classic; the built-in player plays, wins its first game with this seed, and types its
+    // name into the high-score entry. Then back to the title, a look at the high scores, and out.
+    std::string script = openClassic();
+    script += clickAt(3700, 80, 435); // MAIN MENU on the podium (answered by the player if asked)
+    script += shot(3780, home / "title.png");
+    script += clickAt(3800, 186, 419); // HIGH SCORES
+    script += shot(3900, home / "scores.png");
+    script += "3910 key Enter\n";      // CLOSE
+    script += clickAt(4000, 445, 419); // EXIT
+    script += "4060 key Enter\n";      // YES
+    script += shot(4990, home / "never.png");
+    writeText(home / "script.txt", script);
+
+    const ProcessResult run =
+        runGame(home, {"--autoplay", "--frames", "5000", "--script", (home / "script.txt").string()});
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_FALSE(std::filesystem::exists(home / "never.png")) << "the exit box ended the game";
+    EXPECT_TRUE(std::filesystem::exists(home / "scores.png"));
+
+    const std::string scores = readTextFile(home / "data" / "hsinfo.bin");
+    ASSERT_EQ(scores.size(), 1440u);
+    EXPECT_GE(static_cast<uint8_t>(scores[0]), 1) << "the Classic list holds an entry";
+    EXPECT_EQ(scores.substr(4, 9), std::string("Autoplay\0", 9));
+    const std::string stats = readTextFile(home / "data" / "stats0.bin");
+    ASSERT_EQ(stats.size(), 16u);
+    EXPECT_GE(static_cast<uint8_t>(stats[0]), 1) << "games played";
+    EXPECT_GE(static_cast<uint8_t>(stats[4]), 1) << "games won";
+    EXPECT_NE(readTextFile(home / "config" / "Custom").find("Autoplay"), std::string::npos)
+        << "the name is kept in the profile";
+}
+
 } // namespace

@@ -295,7 +295,7 @@ void PlayScreen::askNewGame() {
 }
 
 void PlayScreen::askMainMenu() {
-    m_mainMenuDialog.spec().message = "This will end your current game.\nAre you sure?";
+    m_mainMenuDialog.layout().message = "This will end your current game.\nAre you sure?";
     openDialog(m_mainMenuDialog);
 }
 
@@ -395,7 +395,7 @@ AutoplayView PlayScreen::autoplayView() {
     if (top != nullptr) {
         if (top->isInteractive()) {
             view.dialog = m_pauseDialog.isOpen() ? AutoplayView::Dialog::Click : AutoplayView::Dialog::Enter;
-            view.hasEntry = top->spec().entryCount > 0;
+            view.hasEntry = top->layout().entryCount > 0;
             view.entryText = top->entryText();
         }
         return view;

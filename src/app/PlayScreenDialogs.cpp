@@ -8,35 +8,35 @@ namespace {
 
 constexpr const char* kEndGameQuestion = "This will end your current game.\nAre you sure?";
 
-void addButton(DialogSpec& spec, int32_t id, const char* caption, int centreX, int centreY, int width,
+void addButton(DialogSpec& layout, int32_t id, const char* caption, int centreX, int centreY, int width,
                int height) {
-    const auto i = static_cast<std::size_t>(spec.buttonCount++);
-    spec.buttonIds[i] = id;
-    spec.buttonCaptions[i] = caption;
-    spec.buttonRects[i] = CentredRect{centreX, centreY, width, height};
+    const auto i = static_cast<std::size_t>(layout.buttonCount++);
+    layout.buttonIds[i] = id;
+    layout.buttonCaptions[i] = caption;
+    layout.buttonRects[i] = CentredRect{centreX, centreY, width, height};
 }
 
 } // namespace
 
 DialogSpec PlayScreen::dialogSpec(const char* title, const char* message, int width, int height) const {
-    DialogSpec spec;
-    spec.startOpacity = 0.0f;
-    spec.fadeSpeed = 4.0f;
-    spec.dimLevel = m_context.dialogVeil;
-    spec.canvas = &m_context.canvas;
-    spec.titleFont = m_titleFont;
-    spec.messageFont = m_messageFont;
-    spec.buttonFont = m_messageFont;
-    spec.entryFont = m_messageFont;
-    spec.title = title;
-    spec.message = message;
-    spec.centreX = m_context.canvas.width() / 2;
-    spec.centreY = m_context.canvas.height() / 2;
-    spec.width = width;
-    spec.height = height;
-    spec.closeId = DialogSpec::kNoId;
-    spec.defaultId = DialogSpec::kNoId;
-    return spec;
+    DialogSpec layout;
+    layout.startOpacity = 0.0f;
+    layout.fadeSpeed = 4.0f;
+    layout.dimLevel = m_context.dialogVeil;
+    layout.canvas = &m_context.canvas;
+    layout.titleFont = m_titleFont;
+    layout.messageFont = m_messageFont;
+    layout.buttonFont = m_messageFont;
+    layout.entryFont = m_messageFont;
+    layout.title = title;
+    layout.message = message;
+    layout.centreX = m_context.canvas.width() / 2;
+    layout.centreY = m_context.canvas.height() / 2;
+    layout.width = width;
+    layout.height = height;
+    layout.closeId = DialogSpec::kNoId;
+    layout.defaultId = DialogSpec::kNoId;
+    return layout;
 }
 
 void PlayScreen::buildDialogs() {
@@ -44,13 +44,13 @@ void PlayScreen::buildDialogs() {
     addButton(newGame, kYesId, "YES", 156, 170, 100, 40);
     addButton(newGame, kNoId, "NO", 313, 170, 100, 40);
     newGame.defaultId = kYesId;
-    m_newGameDialog.spec() = newGame;
+    m_newGameDialog.layout() = newGame;
 
     DialogSpec mainMenu = dialogSpec("Go To Main Menu", kEndGameQuestion, 478, 220);
     addButton(mainMenu, kYesId, "YES", 159, 170, 100, 40);
     addButton(mainMenu, kNoId, "NO", 318, 170, 100, 40);
     mainMenu.defaultId = kYesId;
-    m_mainMenuDialog.spec() = mainMenu;
+    m_mainMenuDialog.layout() = mainMenu;
 
     DialogSpec nameEntry = dialogSpec("You Got a High Score!", "Please enter your name.", 470, 260);
     nameEntry.centreY = 290;
@@ -58,18 +58,18 @@ void PlayScreen::buildDialogs() {
     nameEntry.entryCount = 1;
     nameEntry.entryRects[0] = CentredRect{235, 145, 180, 34};
     nameEntry.defaultId = kOkId;
-    m_nameEntryDialog.spec() = nameEntry;
+    m_nameEntryDialog.layout() = nameEntry;
 
     // Fully shown from its first frame.
     DialogSpec pause = dialogSpec("PAUSED", "Click Anywhere to Resume", 470, 220);
     pause.startOpacity = 1.1f;
-    m_pauseDialog.spec() = pause;
+    m_pauseDialog.layout() = pause;
 
     // Its title and message lie under the mode's intro picture.
     DialogSpec intro = dialogSpec("Error", "You shouldn't see this", 600, 440);
     addButton(intro, kOkId, "OK", 300, 390, 132, 40);
     intro.defaultId = kOkId;
-    m_introDialog.spec() = intro;
+    m_introDialog.layout() = intro;
 
     DialogSpec help = dialogSpec("Help", "", 600, 440);
     addButton(help, kPrevPageId, "Prev Page", 110, 390, 140, 40);
@@ -77,7 +77,7 @@ void PlayScreen::buildDialogs() {
     addButton(help, kNextPageId, "Next Page", 490, 390, 140, 40);
     help.closeId = kOkId;
     help.defaultId = kOkId;
-    m_helpDialog.spec() = help;
+    m_helpDialog.layout() = help;
 }
 
 void PlayScreen::drawDialogPicture(const ksImage* picture, float opacity) const {

@@ -46,63 +46,63 @@ HighScoreScreen::HighScoreScreen(GameContext& context)
 
 void HighScoreScreen::buildMainBox() {
     ksResources& resources = m_context.resources;
-    DialogSpec& spec = m_mainBox.spec();
-    spec.startOpacity = 0.0f;
-    spec.fadeSpeed = 4.0f;
-    spec.dimLevel = m_context.dialogVeil;
-    spec.canvas = &m_context.canvas;
-    spec.centreX = m_context.canvas.width() / 2;
-    spec.centreY = m_context.canvas.height() / 2;
-    spec.width = kWidth;
-    spec.height = kHeight;
-    spec.titleFont = m_headFont;
-    spec.buttonFont = m_buttonFont;
-    spec.title = "HIGH SCORES";
+    DialogSpec& layout = m_mainBox.layout();
+    layout.startOpacity = 0.0f;
+    layout.fadeSpeed = 4.0f;
+    layout.dimLevel = m_context.dialogVeil;
+    layout.canvas = &m_context.canvas;
+    layout.centreX = m_context.canvas.width() / 2;
+    layout.centreY = m_context.canvas.height() / 2;
+    layout.width = kWidth;
+    layout.height = kHeight;
+    layout.titleFont = m_headFont;
+    layout.buttonFont = m_buttonFont;
+    layout.title = "HIGH SCORES";
     // The arrows' centres are relative to the dialog, but were worked out from its place on
     // the screen; the art sits where these land.
-    spec.buttonPictures[0] = resources.getImage("snext_button");
-    spec.buttonHoverPictures[0] = resources.getImage("snext_button_over");
-    spec.buttonRects[0] = {m_left + kWidth - 110, m_top + 70, 0, 0};
-    spec.buttonIds[0] = kNextPageId;
-    spec.buttonPictures[1] = resources.getImage("sprev_button");
-    spec.buttonHoverPictures[1] = resources.getImage("sprev_button_over");
-    spec.buttonRects[1] = {m_left + 10, m_top + 70, 0, 0};
-    spec.buttonIds[1] = kPreviousPageId;
-    spec.buttonCaptions[2] = "RESET";
-    spec.buttonRects[2] = {kWidth / 3 - 15, kHeight - 50, 120, 40};
-    spec.buttonIds[2] = kResetId;
-    spec.buttonCaptions[3] = "CLOSE";
-    spec.buttonRects[3] = {2 * kWidth / 3 + 15, kHeight - 50, 120, 40};
-    spec.buttonIds[3] = kCloseId;
-    spec.buttonCount = 4;
-    spec.closeId = kCloseId;
-    spec.defaultId = kCloseId;
+    layout.buttonPictures[0] = resources.getImage("snext_button");
+    layout.buttonHoverPictures[0] = resources.getImage("snext_button_over");
+    layout.buttonRects[0] = {m_left + kWidth - 110, m_top + 70, 0, 0};
+    layout.buttonIds[0] = kNextPageId;
+    layout.buttonPictures[1] = resources.getImage("sprev_button");
+    layout.buttonHoverPictures[1] = resources.getImage("sprev_button_over");
+    layout.buttonRects[1] = {m_left + 10, m_top + 70, 0, 0};
+    layout.buttonIds[1] = kPreviousPageId;
+    layout.buttonCaptions[2] = "RESET";
+    layout.buttonRects[2] = {kWidth / 3 - 15, kHeight - 50, 120, 40};
+    layout.buttonIds[2] = kResetId;
+    layout.buttonCaptions[3] = "CLOSE";
+    layout.buttonRects[3] = {2 * kWidth / 3 + 15, kHeight - 50, 120, 40};
+    layout.buttonIds[3] = kCloseId;
+    layout.buttonCount = 4;
+    layout.closeId = kCloseId;
+    layout.defaultId = kCloseId;
 }
 
 void HighScoreScreen::buildResetBox() {
-    DialogSpec& spec = m_resetBox.spec();
-    spec.startOpacity = 0.0f;
-    spec.fadeSpeed = 4.0f;
-    spec.dimLevel = m_context.dialogVeil;
-    spec.canvas = &m_context.canvas;
-    spec.centreX = m_context.canvas.width() / 2;
-    spec.centreY = m_context.canvas.height() / 2;
-    spec.width = 340;
-    spec.height = 200;
-    spec.titleFont = m_headFont;
-    spec.messageFont = m_textFont;
-    spec.buttonFont = m_textFont;
-    spec.title = "Reset Highscores?";
-    spec.message = "Are you sure?";
-    spec.buttonCaptions[0] = "YES";
-    spec.buttonRects[0] = {113, 150, 100, 40};
-    spec.buttonIds[0] = kYesId;
-    spec.buttonCaptions[1] = "NO";
-    spec.buttonRects[1] = {226, 150, 100, 40};
-    spec.buttonIds[1] = kNoId;
-    spec.buttonCount = 2;
-    spec.closeId = DialogSpec::kNoId;
-    spec.defaultId = DialogSpec::kNoId;
+    DialogSpec& layout = m_resetBox.layout();
+    layout.startOpacity = 0.0f;
+    layout.fadeSpeed = 4.0f;
+    layout.dimLevel = m_context.dialogVeil;
+    layout.canvas = &m_context.canvas;
+    layout.centreX = m_context.canvas.width() / 2;
+    layout.centreY = m_context.canvas.height() / 2;
+    layout.width = 340;
+    layout.height = 200;
+    layout.titleFont = m_headFont;
+    layout.messageFont = m_textFont;
+    layout.buttonFont = m_textFont;
+    layout.title = "Reset Highscores?";
+    layout.message = "Are you sure?";
+    layout.buttonCaptions[0] = "YES";
+    layout.buttonRects[0] = {113, 150, 100, 40};
+    layout.buttonIds[0] = kYesId;
+    layout.buttonCaptions[1] = "NO";
+    layout.buttonRects[1] = {226, 150, 100, 40};
+    layout.buttonIds[1] = kNoId;
+    layout.buttonCount = 2;
+    layout.closeId = DialogSpec::kNoId;
+    layout.defaultId = DialogSpec::kNoId;
 }
 
 void HighScoreScreen::enter() {

@@ -76,74 +76,75 @@ OptionsPanel::OptionsPanel(GameContext& context, int screenId)
     }
 }
 
-void OptionsPanel::buildSpec(DialogSpec& spec) const {
+void OptionsPanel::buildSpec(DialogSpec& layout) const {
     const PlayerProfile& profile = m_context.profile;
     const ksRegistry& settings = m_context.settings;
-    spec.startOpacity = 0.0f;
-    spec.fadeSpeed = 10.0f;
-    spec.dimLevel = m_context.dialogVeil;
-    spec.canvas = &m_context.canvas;
-    spec.titleFont = m_headFont;
-    spec.buttonFont = m_buttonFont;
-    spec.title = "OPTIONS";
-    spec.centreX = m_context.canvas.width() / 2;
-    spec.centreY = m_context.canvas.height() / 2;
-    spec.width = kWidth;
-    spec.height = m_variant.height;
+    layout.startOpacity = 0.0f;
+    layout.fadeSpeed = 10.0f;
+    layout.dimLevel = m_context.dialogVeil;
+    layout.canvas = &m_context.canvas;
+    layout.titleFont = m_headFont;
+    layout.buttonFont = m_buttonFont;
+    layout.title = "OPTIONS";
+    layout.centreX = m_context.canvas.width() / 2;
+    layout.centreY = m_context.canvas.height() / 2;
+    layout.width = kWidth;
+    layout.height = m_variant.height;
 
-    spec.buttonCaptions[0] = "OK";
-    spec.buttonRects[0] = {180, m_variant.height - 45, 120, 25};
-    spec.buttonIds[0] = kOkId;
-    spec.buttonCount = 1;
+    layout.buttonCaptions[0] = "OK";
+    layout.buttonRects[0] = {180, m_variant.height - 45, 120, 25};
+    layout.buttonIds[0] = kOkId;
+    layout.buttonCount = 1;
     if (m_themeButtons) {
-        spec.buttonPictures[1] = m_previousTheme;
-        spec.buttonHoverPictures[1] = m_previousThemeOver;
-        spec.buttonRects[1] = {110, 365, 32, 32};
-        spec.buttonIds[1] = kPreviousThemeId;
-        spec.buttonPictures[2] = m_nextTheme;
-        spec.buttonHoverPictures[2] = m_nextThemeOver;
-        spec.buttonRects[2] = {320, 365, 32, 32};
-        spec.buttonIds[2] = kNextThemeId;
-        spec.buttonCount = 3;
+        layout.buttonPictures[1] = m_previousTheme;
+        layout.buttonHoverPictures[1] = m_previousThemeOver;
+        layout.buttonRects[1] = {110, 365, 32, 32};
+        layout.buttonIds[1] = kPreviousThemeId;
+        layout.buttonPictures[2] = m_nextTheme;
+        layout.buttonHoverPictures[2] = m_nextThemeOver;
+        layout.buttonRects[2] = {320, 365, 32, 32};
+        layout.buttonIds[2] = kNextThemeId;
+        layout.buttonCount = 3;
     }
-    spec.closeId = kOkId;
-    spec.defaultId = kOkId;
+    layout.closeId = kOkId;
+    layout.defaultId = kOkId;
 
     if (m_variant.difficulty) {
         for (int level = 0; level < 3; ++level) {
-            spec.checkboxPositions[level] = {168 + 50 * level, 268};
-            spec.checkboxStates[level] = level == profile.difficulty() ? kCheckboxTicked : kCheckboxEmpty;
+            layout.checkboxPositions[level] = {168 + 50 * level, 268};
+            layout.checkboxStates[level] = level == profile.difficulty() ? kCheckboxTicked : kCheckboxEmpty;
         }
     }
     const int display = m_firstDisplayBox;
-    spec.checkboxPositions[display + kFullScreenBox] = {35, 152};
-    spec.checkboxPositions[display + kMillionsOfColoursBox] = {35, 177};
-    spec.checkboxPositions[display + kEnhancedCursorBox] = {35, 202};
-    spec.checkboxStates[display + kFullScreenBox] = settings.isWindowed() ? kCheckboxEmpty : kCheckboxTicked;
-    spec.checkboxStates[display + kMillionsOfColoursBox] = settings.isWindowed() ? kCheckboxFixed
-                                                           : settings.depthInUse() >= kMillionsDepth
-                                                               ? kCheckboxTicked
-                                                               : kCheckboxEmpty;
-    spec.checkboxStates[display + kEnhancedCursorBox] =
+    layout.checkboxPositions[display + kFullScreenBox] = {35, 152};
+    layout.checkboxPositions[display + kMillionsOfColoursBox] = {35, 177};
+    layout.checkboxPositions[display + kEnhancedCursorBox] = {35, 202};
+    layout.checkboxStates[display + kFullScreenBox] =
+        settings.isWindowed() ? kCheckboxEmpty : kCheckboxTicked;
+    layout.checkboxStates[display + kMillionsOfColoursBox] = settings.isWindowed() ? kCheckboxFixed
+                                                             : settings.depthInUse() >= kMillionsDepth
+                                                                 ? kCheckboxTicked
+                                                                 : kCheckboxEmpty;
+    layout.checkboxStates[display + kEnhancedCursorBox] =
         settings.isEnhancedCursor() ? kCheckboxTicked : kCheckboxEmpty;
-    spec.checkboxCount = display + 3;
+    layout.checkboxCount = display + 3;
 
-    spec.knobFrames = 1;
-    spec.sliderRects[kMusicSlider] = {155, 75, 170, 6};
-    spec.sliderRects[kEffectsSlider] = {155, 115, 170, 6};
-    spec.sliderCount = 2;
+    layout.knobFrames = 1;
+    layout.sliderRects[kMusicSlider] = {155, 75, 170, 6};
+    layout.sliderRects[kEffectsSlider] = {155, 115, 170, 6};
+    layout.sliderCount = 2;
     if (m_variant.colours) {
-        spec.sliderRects[kColoursSlider] = {160, 310, 157, 6};
-        spec.sliderCount = 3;
+        layout.sliderRects[kColoursSlider] = {160, 310, 157, 6};
+        layout.sliderCount = 3;
     }
 }
 
 void OptionsPanel::enter() {
     const PlayerProfile& profile = m_context.profile;
     m_themeButtons = m_variant.colours && profile.countUnlockedThemes() > 1;
-    DialogSpec spec;
-    buildSpec(spec);
-    m_dialogs.addDialog(spec);
+    DialogSpec layout;
+    buildSpec(layout);
+    m_dialogs.addDialog(layout);
     m_dialogs.setSliderValue(kMusicSlider, profile.musicVolume());
     m_dialogs.setSliderValue(kEffectsSlider, profile.effectsVolume());
     if (m_variant.colours) {

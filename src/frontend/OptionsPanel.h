@@ -63,7 +63,7 @@ private:
     };
     static Variant variantFor(int screenId);
 
-    void buildSpec(DialogSpec& spec) const;
+    void buildSpec(DialogSpec& layout) const;
     void applySystemOptions();
     void drawLabels();
     void drawLabel(const char* text, int x, int y, int align = ALIGN_LEFT) const;

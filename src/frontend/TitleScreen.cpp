@@ -86,7 +86,7 @@ TitleScreen::TitleScreen(GameContext& context)
 }
 
 void TitleScreen::buildQuestions() {
-    DialogSpec& exit = m_exitBox.spec();
+    DialogSpec& exit = m_exitBox.layout();
     exit.startOpacity = 0.0f;
     exit.fadeSpeed = 4.0f;
     exit.dimLevel = m_context.dialogVeil;
@@ -110,7 +110,7 @@ void TitleScreen::buildQuestions() {
     exit.closeId = DialogSpec::kNoId;
     exit.defaultId = kYesId;
 
-    DialogSpec& resume = m_continueBox.spec();
+    DialogSpec& resume = m_continueBox.layout();
     resume = exit;
     resume.width = 500;
     resume.height = 270;

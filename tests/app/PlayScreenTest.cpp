@@ -197,7 +197,7 @@ TEST_F(PlayScreenTest, ConfirmingTheMainMenuFadesOutIntoTheScreenBeforeAndGoesBa
     const uint32_t played = shownPixel(600, 5);
     screen.askMainMenu();
     ASSERT_TRUE(screen.mainMenuDialog().isOpen());
-    EXPECT_EQ(screen.mainMenuDialog().spec().message, "This will end your current game.\nAre you sure?");
+    EXPECT_EQ(screen.mainMenuDialog().layout().message, "This will end your current game.\nAre you sure?");
     const int redrawsBefore = m_title->redrawn;
     answerWithEnter(screen.mainMenuDialog());
     EXPECT_EQ(screen.state(), PlayScreen::kFadingOut);

@@ -25,14 +25,14 @@ struct OptionsWorld : FrontEndWorld {
     int x(int dialogX) const { return panel->left() + dialogX; }
     int y(int dialogY) const { return panel->top() + dialogY; }
     void clickBox(int index) {
-        const DialogPoint& at = panel->dialogs().top()->spec().checkboxPositions[index];
+        const DialogPoint& at = panel->dialogs().top()->layout().checkboxPositions[index];
         click(x(at.x), y(at.y));
     }
     int32_t box(int index) const { return panel->dialogs().getCheckboxState(index); }
     int displayBox(int which) const { return panel->firstDisplayBox() + which; }
     // Presses on the track of `slider` at `fraction` of its width, drags to `dragTo` and releases.
     void dragSlider(int slider, float fraction, float dragTo) {
-        const CornerRect& track = panel->dialogs().top()->spec().sliderRects[slider];
+        const CornerRect& track = panel->dialogs().top()->layout().sliderRects[slider];
         const int trackY = y(track.top + track.height / 2);
         moveTo(x(track.left) + static_cast<int>(fraction * static_cast<float>(track.width) + 0.5f), trackY);
         input.setButton(0, true);
@@ -125,7 +125,7 @@ TEST_F(OptionsWorld, EnhancedCursorSetsTheFlagAndTheOsLayerHidesThePointer) {
 
 TEST_F(OptionsWorld, TheVolumesFollowTheKnobWhileItIsDragged) {
     open(kActionOptionsScreen);
-    const CornerRect& music = panel->dialogs().top()->spec().sliderRects[OptionsPanel::kMusicSlider];
+    const CornerRect& music = panel->dialogs().top()->layout().sliderRects[OptionsPanel::kMusicSlider];
     moveTo(x(music.left + 10), y(music.top + 3));
     input.setButton(0, true);
     frame();
@@ -158,29 +158,29 @@ INSTANTIATE_TEST_SUITE_P(EnterAndSpace, PanelCloseKeys, ::testing::Values('\r', 
 
 TEST_F(OptionsWorld, OkClosesThePanelAfterItsFadeOut) {
     open(kPuzzleOptionsScreen);
-    const DialogSpec& spec = panel->dialogs().top()->spec();
-    click(x(spec.buttonRects[0].centreX), y(spec.buttonRects[0].centreY));
+    const DialogSpec& layout = panel->dialogs().top()->layout();
+    click(x(layout.buttonRects[0].centreX), y(layout.buttonRects[0].centreY));
     EXPECT_EQ(screens.current(), kPuzzleOptionsScreen);
     ASSERT_TRUE(runUntil([&] { return screens.current() == kTitleScreen; }, 30));
 }
 
 TEST_F(OptionsWorld, ThePuzzleVariantHasOnlyTheVolumesAndTheDisplayBoxes) {
     open(kPuzzleOptionsScreen);
-    const DialogSpec& spec = panel->dialogs().top()->spec();
-    EXPECT_EQ(spec.height, 300);
-    EXPECT_EQ(spec.sliderCount, 2);
-    EXPECT_EQ(spec.checkboxCount, 3);
+    const DialogSpec& layout = panel->dialogs().top()->layout();
+    EXPECT_EQ(layout.height, 300);
+    EXPECT_EQ(layout.sliderCount, 2);
+    EXPECT_EQ(layout.checkboxCount, 3);
     EXPECT_EQ(panel->firstDisplayBox(), 0);
-    EXPECT_EQ(spec.buttonCount, 1);
+    EXPECT_EQ(layout.buttonCount, 1);
 }
 
 TEST_F(OptionsWorld, TheActionVariantHasTheDifficultyButNoColoursOrThemes) {
     profile.setDifficulty(1);
     open(kActionOptionsScreen);
-    const DialogSpec& spec = panel->dialogs().top()->spec();
-    EXPECT_EQ(spec.height, 380);
-    EXPECT_EQ(spec.sliderCount, 2);
-    EXPECT_EQ(spec.checkboxCount, 6);
+    const DialogSpec& layout = panel->dialogs().top()->layout();
+    EXPECT_EQ(layout.height, 380);
+    EXPECT_EQ(layout.sliderCount, 2);
+    EXPECT_EQ(layout.checkboxCount, 6);
     EXPECT_EQ(box(1), kCheckboxTicked);
     EXPECT_EQ(panel->firstDisplayBox(), 3);
 }
@@ -188,7 +188,7 @@ TEST_F(OptionsWorld, TheActionVariantHasTheDifficultyButNoColoursOrThemes) {
 TEST_F(OptionsWorld, WithOneThemeUnlockedThereAreNoThemeArrows) {
     open(kOptionsScreen);
     EXPECT_FALSE(panel->hasThemeButtons());
-    EXPECT_EQ(panel->dialogs().top()->spec().buttonCount, 1);
+    EXPECT_EQ(panel->dialogs().top()->layout().buttonCount, 1);
 }
 
 TEST_F(OptionsWorld, TheThemeArrowsStepThroughTheUnlockedThemesAndWrap) {
@@ -196,8 +196,8 @@ TEST_F(OptionsWorld, TheThemeArrowsStepThroughTheUnlockedThemesAndWrap) {
     profile.unlockNextTheme(); // themes 0, 1 and 2
     open(kOptionsScreen);
     ASSERT_TRUE(panel->hasThemeButtons());
-    const DialogSpec& spec = panel->dialogs().top()->spec();
-    const CentredRect previous = spec.buttonRects[1], next = spec.buttonRects[2];
+    const DialogSpec& layout = panel->dialogs().top()->layout();
+    const CentredRect previous = layout.buttonRects[1], next = layout.buttonRects[2];
     click(x(next.centreX), y(next.centreY));
     EXPECT_EQ(profile.theme(), 1);
     click(x(previous.centreX), y(previous.centreY));

@@ -17,7 +17,7 @@ class ksCanvas;
 class ksInput;
 struct DialogTemplates;
 
-// Built from a spec that fits the canvas (DialogManager checks it). Everything static (frame,
+// Built from a layout that fits the canvas (DialogManager checks it). Everything static (frame,
 // title, rules, message, button faces, field frames, tabs, boxes, tracks) is composed once into
 // the dialog's image. The dialog fades in over a veil, becomes interactive once fully shown, and
 // after a closing press fades out, puts the screen back as it found it and reports the closing
@@ -34,9 +34,9 @@ public:
     // A copy of a whole canvas buffer.
     using ScreenPixels = std::vector<uint32_t>;
 
-    // Composes the image and the hover faces in the canvas's spare buffer. The counts of `spec`
+    // Composes the image and the hover faces in the canvas's spare buffer. The counts of `layout`
     // must be within 0 ... kMaxItems and knobFrames at least 1.
-    Dialog(const DialogSpec& spec, const DialogTemplates& templates);
+    Dialog(const DialogSpec& layout, const DialogTemplates& templates);
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
 
@@ -89,7 +89,7 @@ public:
     const ksImage& underlayImage() const { return m_image; }
     // Where the image is on the screen.
     const ScreenRect& screenRect() const { return m_screenRect; }
-    const DialogSpec& spec() const { return m_spec; }
+    const DialogSpec& layout() const { return m_spec; }
 
 private:
     enum class Phase { FadingIn, Shown, FadingOut, Finished };

@@ -9,7 +9,7 @@ class DialogManager;
 class GameScreen;
 class ksTimer;
 
-// The screen fills the spec (once, or again before each open), opens the box, and then in every
+// The screen fills the layout (once, or again before each open), opens the box, and then in every
 // frame calls update, reads getResult and, when it is 0 or more, calls close.
 class DialogBox {
 public:
@@ -19,7 +19,7 @@ public:
     DialogBox& operator=(const DialogBox&) = delete;
 
     // Unless the box is open: has the owner draw itself, copies the frame into the background
-    // buffer and adds the dialog to the manager. A spec the manager refuses leaves the box closed.
+    // buffer and adds the dialog to the manager. A layout the manager refuses leaves the box closed.
     virtual void open();
     // Has the owner redraw itself, removes finished dialogs and marks the box closed. The result
     // stays readable for the rest of the frame.
@@ -37,8 +37,8 @@ public:
     // The top dialog's opacity at the last update.
     float getOpacity() const { return m_opacity; }
 
-    DialogSpec& spec() { return m_spec; }
-    const DialogSpec& spec() const { return m_spec; }
+    DialogSpec& layout() { return m_spec; }
+    const DialogSpec& layout() const { return m_spec; }
 
 private:
     DialogSpec m_spec;

@@ -19,17 +19,17 @@ constexpr int kRuleInset = 20;
 
 } // namespace
 
-Dialog::Dialog(const DialogSpec& spec, const DialogTemplates& templates)
-    : m_spec(spec)
+Dialog::Dialog(const DialogSpec& layout, const DialogTemplates& templates)
+    : m_spec(layout)
     , m_templates(templates)
-    , m_canvas(*spec.canvas)
-    , m_screenRect(ScreenRect::fromPositionSize(spec.centreX - spec.width / 2, spec.centreY - spec.height / 2,
-                                                spec.width, spec.height))
-    , m_image(*spec.canvas, spec.width, spec.height)
-    , m_underlayRect(ScreenRect::fromPositionSize(0, 0, spec.canvas->width(), spec.canvas->height()))
-    , m_opacity(spec.startOpacity)
-    , m_fadeSpeed(std::fabs(spec.fadeSpeed))
-    , m_checkboxStates(spec.checkboxStates) {
+    , m_canvas(*layout.canvas)
+    , m_screenRect(ScreenRect::fromPositionSize(
+          layout.centreX - layout.width / 2, layout.centreY - layout.height / 2, layout.width, layout.height))
+    , m_image(*layout.canvas, layout.width, layout.height)
+    , m_underlayRect(ScreenRect::fromPositionSize(0, 0, layout.canvas->width(), layout.canvas->height()))
+    , m_opacity(layout.startOpacity)
+    , m_fadeSpeed(std::fabs(layout.fadeSpeed))
+    , m_checkboxStates(layout.checkboxStates) {
     for (ksFont* font :
          {m_spec.entryFont, m_spec.titleFont, m_spec.messageFont, m_spec.buttonFont, m_spec.tabFont}) {
         if (font != nullptr) {

@@ -53,24 +53,24 @@ std::string_view lineAt(std::string_view text, int index) {
     return text.substr(0, text.find('\n'));
 }
 
-bool clampCounts(DialogSpec& spec) {
+bool clampCounts(DialogSpec& layout) {
     bool cut = false;
-    for (int32_t* count :
-         {&spec.buttonCount, &spec.entryCount, &spec.tabCount, &spec.checkboxCount, &spec.sliderCount}) {
+    for (int32_t* count : {&layout.buttonCount, &layout.entryCount, &layout.tabCount, &layout.checkboxCount,
+                           &layout.sliderCount}) {
         const int32_t kept = std::clamp(*count, 0, DialogSpec::kMaxItems);
         cut = cut || kept != *count;
         *count = kept;
     }
-    if (spec.knobFrames < 1) {
+    if (layout.knobFrames < 1) {
         // Knob pictures are chosen modulo this count.
-        spec.knobFrames = 1;
+        layout.knobFrames = 1;
     }
     return cut;
 }
 
-bool sizeFits(const DialogSpec& spec) {
-    return spec.canvas != nullptr && spec.width >= 1 && spec.height >= 1 &&
-           spec.width <= spec.canvas->width() && spec.height <= spec.canvas->height();
+bool sizeFits(const DialogSpec& layout) {
+    return layout.canvas != nullptr && layout.width >= 1 && layout.height >= 1 &&
+           layout.width <= layout.canvas->width() && layout.height <= layout.canvas->height();
 }
 
 } // namespace dialoglayout

@@ -37,9 +37,9 @@ int countLines(std::string_view text);
 std::string_view lineAt(std::string_view text, int index);
 
 // Cuts every count to 0 ... kMaxItems and a knob count below 1 to 1; true when something was cut.
-bool clampCounts(DialogSpec& spec);
+bool clampCounts(DialogSpec& layout);
 // The dialog is composed in the canvas's spare buffer, so it can be no larger than the canvas;
 // false without a canvas.
-bool sizeFits(const DialogSpec& spec);
+bool sizeFits(const DialogSpec& layout);
 
 } // namespace dialoglayout

@@ -22,16 +22,16 @@ DialogManager::DialogManager(const DialogTemplates& templates)
     m_screenBuffers.reserve(2 * kExpectedDepth);
 }
 
-bool DialogManager::addDialog(const DialogSpec& spec) {
-    if (spec.canvas == nullptr) {
+bool DialogManager::addDialog(const DialogSpec& layout) {
+    if (layout.canvas == nullptr) {
         trace("DialogManager::addDialog - Refused a dialog without a canvas");
         return false;
     }
-    if (!dialoglayout::sizeFits(spec)) {
-        trace("DialogManager::addDialog - Refused a dialog of %d x %d", spec.width, spec.height);
+    if (!dialoglayout::sizeFits(layout)) {
+        trace("DialogManager::addDialog - Refused a dialog of %d x %d", layout.width, layout.height);
         return false;
     }
-    DialogSpec accepted = spec;
+    DialogSpec accepted = layout;
     if (dialoglayout::clampCounts(accepted)) {
         trace("DialogManager::addDialog - Counts outside 0 to %d were cut to fit", DialogSpec::kMaxItems);
     }

@@ -24,11 +24,11 @@ public:
     DialogManager(const DialogManager&) = delete;
     DialogManager& operator=(const DialogManager&) = delete;
 
-    // Builds a dialog from the spec and puts it on top: over a black veil covering the screen, or
+    // Builds a dialog from the layout and puts it on top: over a black veil covering the screen, or
     // over the image of the dialog that was on top. Counts above DialogSpec::kMaxItems are cut to
-    // it (with a log line). A spec without a canvas, or larger than the canvas, is refused with a
+    // it (with a log line). A layout without a canvas, or larger than the canvas, is refused with a
     // log line and false.
-    bool addDialog(const DialogSpec& spec);
+    bool addDialog(const DialogSpec& layout);
 
     // One frame of `seconds`: the result goes back to -1, the top dialog runs, and a dialog whose
     // fade-out ended gives its closing id as the result and is marked done.

@@ -51,8 +51,8 @@ void shadeNear(ksImage& image, uint32_t centre, int reach, float shade) {
     }
 }
 
-void TabRow::build(const DialogSpec& spec, const DialogTemplates& templates) {
-    m_count = spec.tabCount;
+void TabRow::build(const DialogSpec& layout, const DialogTemplates& templates) {
+    m_count = layout.tabCount;
     if (m_count <= 0) {
         return;
     }
@@ -60,13 +60,13 @@ void TabRow::build(const DialogSpec& spec, const DialogTemplates& templates) {
     const int half = nineslice::halfOf(m_template);
     int widest = 0;
     for (int i = 0; i < m_count; ++i) {
-        const std::string& caption = spec.tabCaptions[static_cast<std::size_t>(i)];
-        widest = std::max(widest, spec.tabFont != nullptr ? spec.tabFont->getTextWidth(caption) : 0);
+        const std::string& caption = layout.tabCaptions[static_cast<std::size_t>(i)];
+        widest = std::max(widest, layout.tabFont != nullptr ? layout.tabFont->getTextWidth(caption) : 0);
     }
     m_tabWidth = widest + half + half;
-    m_tabHeight = spec.tabFont != nullptr ? spec.tabFont->getLineHeight() + 10 : kPlainTabHeight;
+    m_tabHeight = layout.tabFont != nullptr ? layout.tabFont->getLineHeight() + 10 : kPlainTabHeight;
     m_joinDepth = half;
-    m_panel = dialoglayout::fromCentre(spec.tabPanel);
+    m_panel = dialoglayout::fromCentre(layout.tabPanel);
     if (m_template == nullptr || m_template->isEmpty() || m_tabWidth < 1) {
         return;
     }
@@ -90,7 +90,7 @@ int TabRow::tabAt(int x, int y) const {
     return -1;
 }
 
-void TabRow::draw(const DialogSpec& spec, int x, int y, int selected) const {
+void TabRow::draw(const DialogSpec& layout, int x, int y, int selected) const {
     if (m_count <= 0) {
         return;
     }
@@ -107,12 +107,12 @@ void TabRow::draw(const DialogSpec& spec, int x, int y, int selected) const {
         const ScreenRect r = tabRect(selected);
         m_selected->draw(x + r.left, y + r.top);
     }
-    if (spec.tabFont == nullptr) {
+    if (layout.tabFont == nullptr) {
         return;
     }
     for (int i = 0; i < m_count; ++i) {
         const ScreenRect r = tabRect(i);
-        spec.tabFont->drawText(spec.tabCaptions[static_cast<std::size_t>(i)], x + r.left + r.width / 2,
-                               y + r.top + r.height / 2, ALIGN_CENTER);
+        layout.tabFont->drawText(layout.tabCaptions[static_cast<std::size_t>(i)], x + r.left + r.width / 2,
+                                 y + r.top + r.height / 2, ALIGN_CENTER);
     }
 }

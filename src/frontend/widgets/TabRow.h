@@ -21,8 +21,8 @@ public:
     // ...where it lies within this distance of the template's centre colour in every channel.
     static constexpr int kShadeReach = 60;
 
-    // Nothing to draw and no tab to hit while the spec has no tabs.
-    void build(const DialogSpec& spec, const DialogTemplates& templates);
+    // Nothing to draw and no tab to hit while the layout has no tabs.
+    void build(const DialogSpec& layout, const DialogTemplates& templates);
 
     int count() const { return m_count; }
     int tabWidth() const { return m_tabWidth; }
@@ -33,7 +33,7 @@ public:
     int tabAt(int x, int y) const;
     // Draws the panel frame, the tabs with `selected` in front, and the captions, relative to the
     // dialog's corner at (x, y), into the canvas's current target.
-    void draw(const DialogSpec& spec, int x, int y, int selected) const;
+    void draw(const DialogSpec& layout, int x, int y, int selected) const;
 
 private:
     int m_count = 0;

@@ -20,34 +20,34 @@ std::vector<uint8_t> sequence(int count, int modulo) {
 }
 
 GifSpec plain(int width, int height, int colours = 4) {
-    GifSpec spec;
-    spec.screenWidth = width;
-    spec.screenHeight = height;
-    spec.globalPalette = kFourColours;
-    spec.indices = sequence(width * height, colours);
-    spec.minCodeSize = 2;
-    return spec;
+    GifSpec gif;
+    gif.screenWidth = width;
+    gif.screenHeight = height;
+    gif.globalPalette = kFourColours;
+    gif.indices = sequence(width * height, colours);
+    gif.minCodeSize = 2;
+    return gif;
 }
 
 std::vector<uint32_t> picturePixels(const Picture& p) {
     return {p.pixels.begin(), p.pixels.begin() + static_cast<std::ptrdiff_t>(p.pixelCount())};
 }
 
-std::vector<uint32_t> expectedPixels(const GifSpec& spec, const std::vector<uint32_t>& palette) {
+std::vector<uint32_t> expectedPixels(const GifSpec& gif, const std::vector<uint32_t>& palette) {
     std::vector<uint32_t> out;
-    for (uint8_t index : spec.indices) {
+    for (uint8_t index : gif.indices) {
         out.push_back(index < palette.size() ? palette[index] : 0);
     }
     return out;
 }
 
 TEST(GifDecoder, DecodesColoursAsPixelsWithoutAlpha) {
-    const GifSpec spec = plain(7, 5);
-    const auto picture = decodeGif(encodeGif(spec));
+    const GifSpec gif = plain(7, 5);
+    const auto picture = decodeGif(encodeGif(gif));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->width, 7);
     EXPECT_EQ(picture->height, 5);
-    EXPECT_EQ(picturePixels(*picture), expectedPixels(spec, kFourColours));
+    EXPECT_EQ(picturePixels(*picture), expectedPixels(gif, kFourColours));
     ASSERT_EQ(picture->pixels.size(), pixelBlockSize(7, 5));
     for (std::size_t i = picture->pixelCount(); i < picture->pixels.size(); ++i) {
         ASSERT_EQ(picture->pixels[i], 0u) << "the slack after the picture stays zero";
@@ -56,43 +56,43 @@ TEST(GifDecoder, DecodesColoursAsPixelsWithoutAlpha) {
 
 TEST(GifDecoder, InterlacedImageDecodesToTheSamePixels) {
     for (int height : {1, 2, 3, 5, 8, 9, 13, 17}) {
-        GifSpec spec = plain(6, height);
-        const auto straight = decodeGif(encodeGif(spec));
-        spec.interlaced = true;
-        const auto interlaced = decodeGif(encodeGif(spec));
+        GifSpec gif = plain(6, height);
+        const auto straight = decodeGif(encodeGif(gif));
+        gif.interlaced = true;
+        const auto interlaced = decodeGif(encodeGif(gif));
         ASSERT_TRUE(straight && interlaced) << height;
         EXPECT_EQ(picturePixels(*interlaced), picturePixels(*straight)) << height;
     }
 }
 
 TEST(GifDecoder, LocalTableReplacesTheGlobalOneAndUndeclaredEntriesAreBlack) {
-    GifSpec spec = plain(4, 2);
-    spec.localPalette = {0x112233, 0x445566};
-    spec.indices = {0, 1, 2, 3, 1, 0, 255, 1};
-    spec.minCodeSize = 8;
-    const auto picture = decodeGif(encodeGif(spec));
+    GifSpec gif = plain(4, 2);
+    gif.localPalette = {0x112233, 0x445566};
+    gif.indices = {0, 1, 2, 3, 1, 0, 255, 1};
+    gif.minCodeSize = 8;
+    const auto picture = decodeGif(encodeGif(gif));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picturePixels(*picture),
               (std::vector<uint32_t>{0x112233, 0x445566, 0, 0, 0x445566, 0x112233, 0, 0x445566}));
 }
 
 TEST(GifDecoder, WithoutColourTableIndicesAreGreys) {
-    GifSpec spec = plain(3, 1);
-    spec.globalPalette.clear();
-    spec.indices = {0, 128, 255};
-    spec.minCodeSize = 8;
-    const auto picture = decodeGif(encodeGif(spec));
+    GifSpec gif = plain(3, 1);
+    gif.globalPalette.clear();
+    gif.indices = {0, 128, 255};
+    gif.minCodeSize = 8;
+    const auto picture = decodeGif(encodeGif(gif));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picturePixels(*picture), (std::vector<uint32_t>{0x000000, 0x808080, 0xFFFFFF}));
 }
 
 TEST(GifDecoder, ExtensionsAreSkippedAndTransparencyIgnored) {
-    GifSpec spec = plain(5, 3);
-    spec.comment = true;
-    spec.graphicControl = true;
-    const auto picture = decodeGif(encodeGif(spec));
+    GifSpec gif = plain(5, 3);
+    gif.comment = true;
+    gif.graphicControl = true;
+    const auto picture = decodeGif(encodeGif(gif));
     ASSERT_TRUE(picture);
-    EXPECT_EQ(picturePixels(*picture), expectedPixels(spec, kFourColours));
+    EXPECT_EQ(picturePixels(*picture), expectedPixels(gif, kFourColours));
 }
 
 TEST(GifDecoder, FullCodeTablesRestartOrStayFull) {
@@ -102,22 +102,22 @@ TEST(GifDecoder, FullCodeTablesRestartOrStayFull) {
         palette[i] = i * 0x010203u & 0xFFFFFF;
     }
     for (bool clearWhenFull : {true, false}) {
-        GifSpec spec;
-        spec.screenWidth = 150;
-        spec.screenHeight = 120;
-        spec.globalPalette = palette;
-        spec.clearWhenFull = clearWhenFull;
+        GifSpec gif;
+        gif.screenWidth = 150;
+        gif.screenHeight = 120;
+        gif.globalPalette = palette;
+        gif.clearWhenFull = clearWhenFull;
         // Runs of random lengths give both new strings and long repeats (the KwKwK case).
         std::uniform_int_distribution<int> colour(0, 255), run(1, 12);
-        while (spec.indices.size() < 150u * 120u) {
+        while (gif.indices.size() < 150u * 120u) {
             const auto c = static_cast<uint8_t>(colour(rng));
-            for (int n = run(rng); n > 0 && spec.indices.size() < 150u * 120u; --n) {
-                spec.indices.push_back(c);
+            for (int n = run(rng); n > 0 && gif.indices.size() < 150u * 120u; --n) {
+                gif.indices.push_back(c);
             }
         }
-        const auto picture = decodeGif(encodeGif(spec));
+        const auto picture = decodeGif(encodeGif(gif));
         ASSERT_TRUE(picture) << clearWhenFull;
-        EXPECT_EQ(picturePixels(*picture), expectedPixels(spec, palette)) << clearWhenFull;
+        EXPECT_EQ(picturePixels(*picture), expectedPixels(gif, palette)) << clearWhenFull;
     }
 }
 
@@ -132,13 +132,13 @@ TEST(GifDecoder, OnlyTheTwoSignatureBytesAreChecked) {
 
 TEST(GifDecoder, ImageLargerThanScreenIsLaidOutByItsOwnWidthAndClipped) {
     // A 4 x 4 screen with a 64 x 64 image: the image's first row fills the 16 pixels.
-    GifSpec spec = plain(4, 4);
-    spec.imageWidth = 64;
-    spec.imageHeight = 64;
-    spec.indices = sequence(64 * 64, 4);
-    const auto picture = decodeGif(encodeGif(spec));
+    GifSpec gif = plain(4, 4);
+    gif.imageWidth = 64;
+    gif.imageHeight = 64;
+    gif.indices = sequence(64 * 64, 4);
+    const auto picture = decodeGif(encodeGif(gif));
     ASSERT_TRUE(picture);
-    const std::vector<uint32_t> all = expectedPixels(spec, kFourColours);
+    const std::vector<uint32_t> all = expectedPixels(gif, kFourColours);
     EXPECT_EQ(picturePixels(*picture), std::vector<uint32_t>(all.begin(), all.begin() + 16));
     for (std::size_t i = 16; i < picture->pixels.size(); ++i) {
         ASSERT_EQ(picture->pixels[i], 0u);
@@ -146,54 +146,54 @@ TEST(GifDecoder, ImageLargerThanScreenIsLaidOutByItsOwnWidthAndClipped) {
 }
 
 TEST(GifDecoder, ImageSmallerThanScreenKeepsItsRowLength) {
-    GifSpec spec = plain(4, 4);
-    spec.imageWidth = 2;
-    spec.imageHeight = 2;
-    spec.indices = {0, 1, 2, 3};
-    const auto picture = decodeGif(encodeGif(spec));
+    GifSpec gif = plain(4, 4);
+    gif.imageWidth = 2;
+    gif.imageHeight = 2;
+    gif.indices = {0, 1, 2, 3};
+    const auto picture = decodeGif(encodeGif(gif));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picturePixels(*picture)[3], kFourColours[3]);
     EXPECT_EQ(picturePixels(*picture)[4], 0u);
 }
 
 TEST(GifDecoder, OversizedScreensAndImagesAreRefused) {
-    GifSpec spec = plain(2, 2);
-    spec.screenWidth = 65535;
-    spec.screenHeight = 65535;
-    EXPECT_FALSE(decodeGif(encodeGif(spec)));
-    spec = plain(2, 2);
-    spec.screenWidth = 0;
-    EXPECT_FALSE(decodeGif(encodeGif(spec)));
-    spec = plain(2, 2);
-    spec.imageWidth = 65535;
-    spec.imageHeight = 65535;
-    EXPECT_FALSE(decodeGif(encodeGif(spec)));
+    GifSpec gif = plain(2, 2);
+    gif.screenWidth = 65535;
+    gif.screenHeight = 65535;
+    EXPECT_FALSE(decodeGif(encodeGif(gif)));
+    gif = plain(2, 2);
+    gif.screenWidth = 0;
+    EXPECT_FALSE(decodeGif(encodeGif(gif)));
+    gif = plain(2, 2);
+    gif.imageWidth = 65535;
+    gif.imageHeight = 65535;
+    EXPECT_FALSE(decodeGif(encodeGif(gif)));
 }
 
 TEST(GifDecoder, BrokenCodeStreamsFailCleanly) {
-    GifSpec spec = plain(4, 1);
+    GifSpec gif = plain(4, 1);
     // Code 7 when the next free code is 6.
-    spec.lzwData = packCodes({{4, 3}, {1, 3}, {7, 3}, {5, 3}});
-    EXPECT_FALSE(decodeGif(encodeGif(spec)));
+    gif.lzwData = packCodes({{4, 3}, {1, 3}, {7, 3}, {5, 3}});
+    EXPECT_FALSE(decodeGif(encodeGif(gif)));
     // A string code as the first code after a clear.
-    spec.lzwData = packCodes({{4, 3}, {6, 3}, {5, 3}});
-    EXPECT_FALSE(decodeGif(encodeGif(spec)));
+    gif.lzwData = packCodes({{4, 3}, {6, 3}, {5, 3}});
+    EXPECT_FALSE(decodeGif(encodeGif(gif)));
     // The end code before the image is complete.
-    spec.lzwData = packCodes({{4, 3}, {1, 3}, {5, 3}});
-    EXPECT_FALSE(decodeGif(encodeGif(spec)));
+    gif.lzwData = packCodes({{4, 3}, {1, 3}, {5, 3}});
+    EXPECT_FALSE(decodeGif(encodeGif(gif)));
     // Data that runs out before the image is complete (padding bits give at most two codes).
-    spec = plain(4, 4);
-    spec.lzwData = packCodes({{4, 3}, {1, 3}, {2, 3}});
-    EXPECT_FALSE(decodeGif(encodeGif(spec)));
-    spec = plain(4, 1);
+    gif = plain(4, 4);
+    gif.lzwData = packCodes({{4, 3}, {1, 3}, {2, 3}});
+    EXPECT_FALSE(decodeGif(encodeGif(gif)));
+    gif = plain(4, 1);
     // A minimum code size beyond 8 bits.
-    spec.lzwData.clear();
-    spec.minCodeSize = 12;
-    EXPECT_FALSE(decodeGif(encodeGif(spec)));
+    gif.lzwData.clear();
+    gif.minCodeSize = 12;
+    EXPECT_FALSE(decodeGif(encodeGif(gif)));
     // A valid hand-made stream, with the KwKwK case (code 6 right after it is defined).
-    spec = plain(4, 1);
-    spec.lzwData = packCodes({{4, 3}, {1, 3}, {6, 3}, {1, 3}, {5, 3}});
-    const auto picture = decodeGif(encodeGif(spec));
+    gif = plain(4, 1);
+    gif.lzwData = packCodes({{4, 3}, {1, 3}, {6, 3}, {1, 3}, {5, 3}});
+    const auto picture = decodeGif(encodeGif(gif));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picturePixels(*picture), std::vector<uint32_t>(4, kFourColours[1]));
 }
@@ -209,9 +209,9 @@ TEST(GifDecoder, TrailerOrUnknownBlockBeforeAnImageMeansNoImage) {
 }
 
 TEST(GifDecoder, EveryTruncationFailsOrDecodesTheSamePicture) {
-    GifSpec spec = plain(9, 7);
-    spec.comment = true;
-    const std::vector<uint8_t> file = encodeGif(spec);
+    GifSpec gif = plain(9, 7);
+    gif.comment = true;
+    const std::vector<uint8_t> file = encodeGif(gif);
     const auto whole = decodeGif(file);
     ASSERT_TRUE(whole);
     const std::size_t dataStart = 13 + 12 + 9 + 11 + 1; // screen, table, comment, image, code size
@@ -231,10 +231,10 @@ TEST(GifDecoder, EveryTruncationFailsOrDecodesTheSamePicture) {
 
 TEST(GifDecoder, SurvivesRandomDamage) {
     std::mt19937 rng(99);
-    GifSpec spec = plain(12, 10);
-    spec.interlaced = true;
-    spec.localPalette = kFourColours;
-    const std::vector<uint8_t> file = encodeGif(spec);
+    GifSpec gif = plain(12, 10);
+    gif.interlaced = true;
+    gif.localPalette = kFourColours;
+    const std::vector<uint8_t> file = encodeGif(gif);
     std::uniform_int_distribution<std::size_t> at(0, file.size() - 1);
     std::uniform_int_distribution<int> byte(0, 255), hits(1, 4);
     for (int round = 0; round < 3000; ++round) {

@@ -142,23 +142,23 @@ std::vector<uint8_t> packCodes(const std::vector<std::pair<int, int>>& codes) {
     return bits.finish();
 }
 
-std::vector<uint8_t> encodeGif(const GifSpec& spec) {
-    const int imageWidth = spec.imageWidth < 0 ? spec.screenWidth : spec.imageWidth;
-    const int imageHeight = spec.imageHeight < 0 ? spec.screenHeight : spec.imageHeight;
+std::vector<uint8_t> encodeGif(const GifSpec& gif) {
+    const int imageWidth = gif.imageWidth < 0 ? gif.screenWidth : gif.imageWidth;
+    const int imageHeight = gif.imageHeight < 0 ? gif.screenHeight : gif.imageHeight;
     std::vector<uint8_t> out = {'G', 'I', 'F', '8', '9', 'a'};
-    put16(out, spec.screenWidth);
-    put16(out, spec.screenHeight);
+    put16(out, gif.screenWidth);
+    put16(out, gif.screenHeight);
     out.push_back(
-        spec.globalPalette.empty() ? 0 : static_cast<uint8_t>(0x80 | tableBits(spec.globalPalette.size())));
+        gif.globalPalette.empty() ? 0 : static_cast<uint8_t>(0x80 | tableBits(gif.globalPalette.size())));
     out.push_back(0);
     out.push_back(0);
-    if (!spec.globalPalette.empty()) {
-        putTable(out, spec.globalPalette);
+    if (!gif.globalPalette.empty()) {
+        putTable(out, gif.globalPalette);
     }
-    if (spec.comment) {
+    if (gif.comment) {
         out.insert(out.end(), {0x21, 0xFE, 5, 'h', 'e', 'l', 'l', 'o', 0});
     }
-    if (spec.graphicControl) {
+    if (gif.graphicControl) {
         out.insert(out.end(), {0x21, 0xF9, 4, 0x01, 0, 0, 0, 0}); // transparent index 0
     }
     out.push_back(0x2C);
@@ -166,20 +166,20 @@ std::vector<uint8_t> encodeGif(const GifSpec& spec) {
     put16(out, 0);
     put16(out, imageWidth);
     put16(out, imageHeight);
-    uint8_t flags = spec.interlaced ? 0x40 : 0;
-    if (!spec.localPalette.empty()) {
-        flags |= static_cast<uint8_t>(0x80 | tableBits(spec.localPalette.size()));
+    uint8_t flags = gif.interlaced ? 0x40 : 0;
+    if (!gif.localPalette.empty()) {
+        flags |= static_cast<uint8_t>(0x80 | tableBits(gif.localPalette.size()));
     }
     out.push_back(flags);
-    if (!spec.localPalette.empty()) {
-        putTable(out, spec.localPalette);
+    if (!gif.localPalette.empty()) {
+        putTable(out, gif.localPalette);
     }
-    out.push_back(static_cast<uint8_t>(spec.minCodeSize));
-    std::vector<uint8_t> data = spec.lzwData;
+    out.push_back(static_cast<uint8_t>(gif.minCodeSize));
+    std::vector<uint8_t> data = gif.lzwData;
     if (data.empty()) {
         const std::vector<uint8_t> order =
-            spec.interlaced ? interlace(spec.indices, imageWidth, imageHeight) : spec.indices;
-        data = lzwEncode(order, spec.minCodeSize, spec.clearWhenFull);
+            gif.interlaced ? interlace(gif.indices, imageWidth, imageHeight) : gif.indices;
+        data = lzwEncode(order, gif.minCodeSize, gif.clearWhenFull);
     }
     putSubBlocks(out, data);
     out.push_back(0x3B);

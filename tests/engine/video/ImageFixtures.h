@@ -41,7 +41,7 @@ struct GifSpec {
     std::vector<uint8_t> lzwData;
 };
 
-std::vector<uint8_t> encodeGif(const GifSpec& spec);
+std::vector<uint8_t> encodeGif(const GifSpec& gif);
 
 // A baseline JPEG of 4:4:4 samples at quality 100 from 0xRRGGBB pixels, through TurboJPEG.
 std::vector<uint8_t> encodeJpeg(int width, int height, const std::vector<uint32_t>& rgb);

@@ -17,13 +17,13 @@ struct ImageLoad : ::testing::Test {
 
     // A GIF of the given size whose pixel i has colour index i % 256 over a grey ramp.
     static std::vector<uint8_t> greyGif(int width, int height, int offset = 0) {
-        GifSpec spec;
-        spec.screenWidth = width;
-        spec.screenHeight = height;
+        GifSpec gif;
+        gif.screenWidth = width;
+        gif.screenHeight = height;
         for (int i = 0; i < width * height; ++i) {
-            spec.indices.push_back(static_cast<uint8_t>((i + offset) % 256));
+            gif.indices.push_back(static_cast<uint8_t>((i + offset) % 256));
         }
-        return encodeGif(spec);
+        return encodeGif(gif);
     }
     static std::vector<uint8_t> flatJpeg(int width, int height, uint32_t rgb) {
         return encodeJpeg(width, height,

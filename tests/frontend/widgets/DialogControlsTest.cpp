@@ -19,14 +19,14 @@ struct DialogControls : WidgetWorld {
     }
     // Dialog-relative point to screen point.
     DialogPoint onScreen(int x, int y) const {
-        const DialogSpec& s = box.spec();
+        const DialogSpec& s = box.layout();
         return {s.centreX - s.width / 2 + x, s.centreY - s.height / 2 + y};
     }
     void pointAt(DialogPoint p) { input.setPointer(static_cast<float>(p.x), static_cast<float>(p.y)); }
 };
 
 TEST_F(DialogControls, TheEntryTakesTwelveCharactersItsFontCanDraw) {
-    box.spec() = nameEntrySpec();
+    box.layout() = nameEntrySpec();
     box.open();
     showFully(box);
     typeOnePerFrame("ABCDEFGHIJKLMNOP");
@@ -37,7 +37,7 @@ TEST_F(DialogControls, TheEntryTakesTwelveCharactersItsFontCanDraw) {
 }
 
 TEST_F(DialogControls, KeysOfOneFrameApplyInAscendingOrderAndBackspaceOnNothingDoesNothing) {
-    box.spec() = nameEntrySpec();
+    box.layout() = nameEntrySpec();
     box.open();
     showFully(box);
     typeInOneFrame({EntryField::kBackspace});
@@ -49,7 +49,7 @@ TEST_F(DialogControls, KeysOfOneFrameApplyInAscendingOrderAndBackspaceOnNothingD
 }
 
 TEST_F(DialogControls, EnterClosesWithTheDefaultIdOnlyInADialogWithAnEntryField) {
-    box.spec() = yesNoSpec();
+    box.layout() = yesNoSpec();
     box.open();
     showFully(box);
     for (int i = 0; i < 6; ++i) {
@@ -60,8 +60,8 @@ TEST_F(DialogControls, EnterClosesWithTheDefaultIdOnlyInADialogWithAnEntryField)
     ASSERT_EQ(runToResult(box), 3);
     box.close();
 
-    box.spec() = nameEntrySpec();
-    box.spec().defaultId = DialogSpec::kNoId;
+    box.layout() = nameEntrySpec();
+    box.layout().defaultId = DialogSpec::kNoId;
     box.open();
     showFully(box);
     typeInOneFrame({EntryField::kEnter});
@@ -69,7 +69,7 @@ TEST_F(DialogControls, EnterClosesWithTheDefaultIdOnlyInADialogWithAnEntryField)
     manager.removeTop();
     box.close();
 
-    box.spec().defaultId = 0;
+    box.layout().defaultId = 0;
     box.open();
     showFully(box);
     typeOnePerFrame("Zoe");
@@ -80,12 +80,12 @@ TEST_F(DialogControls, EnterClosesWithTheDefaultIdOnlyInADialogWithAnEntryField)
 }
 
 TEST_F(DialogControls, SlidersClampTheirValueAndFollowADrag) {
-    DialogSpec& spec = box.spec();
-    spec = yesNoSpec();
-    spec.sliderCount = 2;
-    spec.sliderRects[0] = {50, 60, 170, 6};
-    spec.sliderRects[1] = {50, 100, 170, 6};
-    spec.knobFrames = 0; // taken as one picture
+    DialogSpec& layout = box.layout();
+    layout = yesNoSpec();
+    layout.sliderCount = 2;
+    layout.sliderRects[0] = {50, 60, 170, 6};
+    layout.sliderRects[1] = {50, 100, 170, 6};
+    layout.knobFrames = 0; // taken as one picture
     box.open();
     showFully(box);
 
@@ -125,13 +125,13 @@ TEST_F(DialogControls, SlidersClampTheirValueAndFollowADrag) {
 }
 
 TEST_F(DialogControls, CheckboxesToggleUnlessFixed) {
-    DialogSpec& spec = box.spec();
-    spec = yesNoSpec();
-    spec.checkboxCount = 3;
-    spec.checkboxPositions[0] = {40, 60};
-    spec.checkboxPositions[1] = {80, 60};
-    spec.checkboxPositions[2] = {120, 60};
-    spec.checkboxStates = {kCheckboxEmpty, kCheckboxTicked, kCheckboxFixed};
+    DialogSpec& layout = box.layout();
+    layout = yesNoSpec();
+    layout.checkboxCount = 3;
+    layout.checkboxPositions[0] = {40, 60};
+    layout.checkboxPositions[1] = {80, 60};
+    layout.checkboxPositions[2] = {120, 60};
+    layout.checkboxStates = {kCheckboxEmpty, kCheckboxTicked, kCheckboxFixed};
     box.open();
     showFully(box);
     EXPECT_EQ(liveFrameAt(box, onScreen(80, 60)), look::kBoxTicked);
@@ -153,13 +153,13 @@ TEST_F(DialogControls, CheckboxesToggleUnlessFixed) {
 }
 
 TEST_F(DialogControls, ClickingATabSelectsItAndReportsItForOneFrame) {
-    DialogSpec& spec = box.spec();
-    spec = yesNoSpec();
-    spec.tabCount = 2;
-    spec.tabCaptions[0] = "ONE";
-    spec.tabCaptions[1] = "TWO";
-    spec.tabFont = buttonFont.get();
-    spec.tabPanel = {195, 80, 300, 60}; // panel from (45, 50)
+    DialogSpec& layout = box.layout();
+    layout = yesNoSpec();
+    layout.tabCount = 2;
+    layout.tabCaptions[0] = "ONE";
+    layout.tabCaptions[1] = "TWO";
+    layout.tabFont = buttonFont.get();
+    layout.tabPanel = {195, 80, 300, 60}; // panel from (45, 50)
     box.open();
     showFully(box);
     // Tabs are 12 + 4 + 4 wide and 10 + 10 high, standing on the panel from its left end.

@@ -11,7 +11,7 @@ using ::testing::ElementsAre;
 
 struct DialogDrawing : WidgetWorld {
     DialogBox box{manager, screen, timer};
-    DialogDrawing() { box.spec() = yesNoSpec(); }
+    DialogDrawing() { box.layout() = yesNoSpec(); }
 
     const ksImage& image() const { return manager.top()->image(); }
     // The first row of each run of `colour` down column x of the dialog's image.
@@ -65,7 +65,7 @@ TEST_F(DialogDrawing, CaptionButtonsAreFiveTallerWithTheCaptionThreeLowerAndTheD
 }
 
 TEST_F(DialogDrawing, TheTitleHasItsTwoRuleLinesUnderIt) {
-    box.spec().title = "A";
+    box.layout().title = "A";
     box.open();
     const int ruleY = 20 / 2 + 33;
     EXPECT_EQ(image().pixelAt(20, ruleY) & 0xFFFFFF, 0xFFCC00u);
@@ -80,7 +80,7 @@ TEST_F(DialogDrawing, TheTitleHasItsTwoRuleLinesUnderIt) {
 }
 
 TEST_F(DialogDrawing, AMessageWithTwoLineBreaksIsThreeCentredLinesOneLineHeightApart) {
-    box.spec().message = "A\nBCD\nEF"; // 4, 12 and 8 pixels wide, centred on x 195
+    box.layout().message = "A\nBCD\nEF"; // 4, 12 and 8 pixels wide, centred on x 195
     box.open();
     const int lowestControlTop = 126; // the buttons' top
     const int y = dialoglayout::firstMessageLineY(20, 12, lowestControlTop, 3);
@@ -121,7 +121,7 @@ TEST_F(DialogDrawing, TheFadeInDrawsVeilAndDialogAtTheOpacityIntoTheFrameOnly) {
 
 TEST_F(DialogDrawing, ABackgroundPictureIsCentredUnderTheTitle) {
     const ksImage picture = solid(20, 10, 0xFF123456);
-    box.spec().backgroundPicture = &picture;
+    box.layout().backgroundPicture = &picture;
     box.open();
     EXPECT_EQ(image().pixelAt(185, 94), 0xFF123456u);
     EXPECT_EQ(image().pixelAt(204, 103), 0xFF123456u);
@@ -132,7 +132,7 @@ TEST_F(DialogDrawing, ABackgroundPictureIsCentredUnderTheTitle) {
 TEST_F(DialogDrawing, AHoveredButtonShowsItsHoverFaceAndCaptionAsLiveDrawing) {
     box.open();
     showFully(box);
-    const DialogPoint no = buttonCentre(box.spec(), 1);
+    const DialogPoint no = buttonCentre(box.layout(), 1);
     input.setPointer(static_cast<float>(no.x), static_cast<float>(no.y));
     frame([&] {
         box.update();
@@ -147,7 +147,7 @@ TEST_F(DialogDrawing, AHoveredButtonShowsItsHoverFaceAndCaptionAsLiveDrawing) {
 }
 
 TEST_F(DialogDrawing, TheEntryTextAndCaretAreDrawnInsideTheField) {
-    box.spec() = nameEntrySpec();
+    box.layout() = nameEntrySpec();
     box.open();
     showFully(box);
     manager.setEntryText("ABCDEFGHIJKL");
@@ -170,9 +170,9 @@ TEST_F(DialogDrawing, TheEntryTextAndCaretAreDrawnInsideTheField) {
 }
 
 TEST_F(DialogDrawing, EntryTextIsClippedToItsField) {
-    DialogSpec& spec = box.spec();
-    spec = nameEntrySpec();
-    spec.entryRects[0] = {235, 145, 20, 34}; // from x 310 to 329 on the screen
+    DialogSpec& layout = box.layout();
+    layout = nameEntrySpec();
+    layout.entryRects[0] = {235, 145, 20, 34}; // from x 310 to 329 on the screen
     box.open();
     showFully(box);
     manager.setEntryText("ABCDEFGHIJKL");
@@ -188,15 +188,15 @@ TEST_F(DialogDrawing, EntryTextIsClippedToItsField) {
 TEST_F(DialogDrawing, MissingTemplatesAndFontsDrawNothingAndTheDialogStillWorks) {
     DialogManager bare{DialogTemplates{}};
     DialogBox bareBox(bare, screen, timer);
-    DialogSpec& spec = bareBox.spec();
-    spec = nameEntrySpec();
-    spec.entryFont = spec.titleFont = spec.messageFont = spec.buttonFont = nullptr;
-    spec.checkboxCount = 1;
-    spec.checkboxStates[0] = kCheckboxTicked;
-    spec.sliderCount = 1;
-    spec.sliderRects[0] = {10, 10, 100, 6};
-    spec.tabCount = 1;
-    spec.tabPanel = {100, 100, 50, 50};
+    DialogSpec& layout = bareBox.layout();
+    layout = nameEntrySpec();
+    layout.entryFont = layout.titleFont = layout.messageFont = layout.buttonFont = nullptr;
+    layout.checkboxCount = 1;
+    layout.checkboxStates[0] = kCheckboxTicked;
+    layout.sliderCount = 1;
+    layout.sliderRects[0] = {10, 10, 100, 6};
+    layout.tabCount = 1;
+    layout.tabPanel = {100, 100, 50, 50};
     const std::vector<uint32_t> screenBefore = frameCopy();
     bareBox.open();
     for (int i = 0; i < 6; ++i) {
@@ -206,9 +206,9 @@ TEST_F(DialogDrawing, MissingTemplatesAndFontsDrawNothingAndTheDialogStillWorks)
     ASSERT_TRUE(bare.top()->isInteractive());
     EXPECT_EQ(bare.getEntryText(), "") << "no font, no glyphs";
     EXPECT_EQ(bare.top()->image().pixelAt(100, 100), 0xFF000000u);
-    const CentredRect ok = spec.buttonRects[0];
-    input.setPointer(static_cast<float>(spec.centreX - spec.width / 2 + ok.centreX),
-                     static_cast<float>(spec.centreY - spec.height / 2 + ok.centreY));
+    const CentredRect ok = layout.buttonRects[0];
+    input.setPointer(static_cast<float>(layout.centreX - layout.width / 2 + ok.centreX),
+                     static_cast<float>(layout.centreY - layout.height / 2 + ok.centreY));
     input.setButton(0, true);
     frame(bareBox);
     input.setButton(0, false);
@@ -225,15 +225,15 @@ TEST_F(DialogDrawing, ComposingStaysInsideTheSpareBufferAndReportsNothing) {
     canvas.setClipRect(ScreenRect::fromPositionSize(0, 0, 600, 400));
     canvas.selectBackground();
     const std::vector<uint32_t> frameBefore = frameCopy();
-    DialogSpec spec = nameEntrySpec();
-    spec.tabCount = 2;
-    spec.tabFont = buttonFont.get();
-    spec.tabPanel = {235, 80, 300, 40};
-    ASSERT_TRUE(manager.addDialog(spec));
+    DialogSpec layout = nameEntrySpec();
+    layout.tabCount = 2;
+    layout.tabFont = buttonFont.get();
+    layout.tabPanel = {235, 80, 300, 40};
+    ASSERT_TRUE(manager.addDialog(layout));
     int outside = 0;
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
-            const bool inBlock = x < spec.width && y < spec.height;
+            const bool inBlock = x < layout.width && y < layout.height;
             outside += !inBlock && spare[y * kWidth + x] != 0x5A5A5A5Au ? 1 : 0;
         }
     }

@@ -11,10 +11,10 @@ using ::testing::ElementsAre;
 
 struct DialogLifecycle : WidgetWorld {
     DialogBox exitBox{manager, screen, timer};
-    DialogLifecycle() { exitBox.spec() = yesNoSpec(); }
+    DialogLifecycle() { exitBox.layout() = yesNoSpec(); }
 
-    DialogPoint yes() const { return buttonCentre(exitBox.spec(), 0); }
-    DialogPoint no() const { return buttonCentre(exitBox.spec(), 1); }
+    DialogPoint yes() const { return buttonCentre(exitBox.layout(), 0); }
+    DialogPoint no() const { return buttonCentre(exitBox.layout(), 1); }
 };
 
 TEST_F(DialogLifecycle, ClicksDuringTheFadeInAreIgnoredAndItAnswersAfterAQuarterSecond) {
@@ -53,7 +53,7 @@ TEST_F(DialogLifecycle, TheResultIsTheClosingIdInExactlyOneFrame) {
 }
 
 TEST_F(DialogLifecycle, AButtonThatIsNotTheCloseIdIsOnlyReportedForOneFrame) {
-    exitBox.spec().closeId = 3;
+    exitBox.layout().closeId = 3;
     exitBox.open();
     showFully(exitBox);
     click(exitBox, no());
@@ -102,15 +102,15 @@ TEST_F(DialogLifecycle, TheScreenIsExactlyAsBeforeOnceTheDialogHasClosed) {
 
 TEST_F(DialogLifecycle, ASecondDialogShowsTheFirstOnesImageBehindItAndBothLeaveNoTrace) {
     const std::vector<uint32_t> screenBefore = frameCopy();
-    exitBox.spec().dimLevel = 1.0f;
+    exitBox.layout().dimLevel = 1.0f;
     DialogBox smallBox(manager, screen, timer);
-    DialogSpec& spec = smallBox.spec();
-    spec = yesNoSpec();
-    spec.dimLevel = 1.0f;
-    spec.width = 200;
-    spec.height = 100;
-    spec.buttonCount = 1;
-    spec.buttonRects[0] = {100, 70, 60, 20};
+    DialogSpec& layout = smallBox.layout();
+    layout = yesNoSpec();
+    layout.dimLevel = 1.0f;
+    layout.width = 200;
+    layout.height = 100;
+    layout.buttonCount = 1;
+    layout.buttonRects[0] = {100, 70, 60, 20};
 
     exitBox.open();
     const ksImage& exitImage = manager.top()->image();
@@ -123,7 +123,7 @@ TEST_F(DialogLifecycle, ASecondDialogShowsTheFirstOnesImageBehindItAndBothLeaveN
     EXPECT_EQ(frameAt(10, 10), screenBefore[10 * kWidth + 10])
         << "only the first dialog's rectangle is covered";
 
-    click(smallBox, buttonCentre(spec, 0));
+    click(smallBox, buttonCentre(layout, 0));
     ASSERT_EQ(runToResult(smallBox), 3);
     smallBox.close();
     ASSERT_EQ(manager.dialogCount(), 1);
@@ -137,7 +137,7 @@ TEST_F(DialogLifecycle, ASecondDialogShowsTheFirstOnesImageBehindItAndBothLeaveN
 }
 
 TEST_F(DialogLifecycle, AStartOpacityAboveOneIsFullyShownInTheFirstFrame) {
-    exitBox.spec().startOpacity = 1.1f;
+    exitBox.layout().startOpacity = 1.1f;
     exitBox.open();
     frame(exitBox);
     ASSERT_TRUE(manager.top()->isInteractive());
@@ -182,27 +182,27 @@ TEST_F(DialogLifecycle, RemoveTopTakesTheDialogAwayAtOnceAndPutsTheScreenBack) {
 
 TEST_F(DialogLifecycle, ADialogLargerThanTheScreenIsRefusedAndTheBoxStaysClosed) {
     LogCapture log;
-    exitBox.spec().width = 641;
+    exitBox.layout().width = 641;
     exitBox.open();
     EXPECT_FALSE(exitBox.isOpen());
     EXPECT_EQ(manager.dialogCount(), 0);
     EXPECT_EQ(log.count("DialogManager::addDialog - Refused a dialog of 641 x 198"), 1);
-    exitBox.spec().width = 640;
-    exitBox.spec().height = 480;
+    exitBox.layout().width = 640;
+    exitBox.layout().height = 480;
     exitBox.open();
     EXPECT_TRUE(exitBox.isOpen());
 }
 
 TEST_F(DialogLifecycle, CountsAboveTenAreCutToTen) {
     LogCapture log;
-    DialogSpec spec = yesNoSpec();
-    spec.buttonCount = 25;
-    spec.checkboxCount = 11;
-    spec.sliderCount = -3;
-    ASSERT_TRUE(manager.addDialog(spec));
-    EXPECT_EQ(manager.top()->spec().buttonCount, 10);
-    EXPECT_EQ(manager.top()->spec().checkboxCount, 10);
-    EXPECT_EQ(manager.top()->spec().sliderCount, 0);
+    DialogSpec layout = yesNoSpec();
+    layout.buttonCount = 25;
+    layout.checkboxCount = 11;
+    layout.sliderCount = -3;
+    ASSERT_TRUE(manager.addDialog(layout));
+    EXPECT_EQ(manager.top()->layout().buttonCount, 10);
+    EXPECT_EQ(manager.top()->layout().checkboxCount, 10);
+    EXPECT_EQ(manager.top()->layout().sliderCount, 0);
     EXPECT_EQ(log.count("Counts outside 0 to 10 were cut to fit"), 1);
 }
 

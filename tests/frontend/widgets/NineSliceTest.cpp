@@ -114,14 +114,14 @@ TEST(DialogLayout, ArithmeticOfButtonsMessagesAndCounts) {
     EXPECT_EQ(lineAt("a\n\nb", 2), "b");
     EXPECT_EQ(lineAt("a\n\nb", 3), "");
 
-    DialogSpec spec;
-    EXPECT_FALSE(clampCounts(spec));
-    EXPECT_EQ(spec.knobFrames, 1) << "knob pictures are picked modulo this";
-    spec.entryCount = 11;
-    spec.tabCount = -1;
-    EXPECT_TRUE(clampCounts(spec));
-    EXPECT_EQ(spec.entryCount, 10);
-    EXPECT_EQ(spec.tabCount, 0);
+    DialogSpec layout;
+    EXPECT_FALSE(clampCounts(layout));
+    EXPECT_EQ(layout.knobFrames, 1) << "knob pictures are picked modulo this";
+    layout.entryCount = 11;
+    layout.tabCount = -1;
+    EXPECT_TRUE(clampCounts(layout));
+    EXPECT_EQ(layout.entryCount, 10);
+    EXPECT_EQ(layout.tabCount, 0);
 }
 
 } // namespace

@@ -42,53 +42,53 @@ DialogTemplates WidgetWorld::templates() const {
 }
 
 DialogSpec WidgetWorld::yesNoSpec() {
-    DialogSpec spec;
-    spec.startOpacity = 0.0f;
-    spec.fadeSpeed = 4.0f;
-    spec.dimLevel = 0.5f;
-    spec.canvas = &canvas;
-    spec.titleFont = titleFont.get();
-    spec.messageFont = messageFont.get();
-    spec.buttonFont = buttonFont.get();
-    spec.title = "EXIT GAME";
-    spec.message = "ARE YOU SURE?";
-    spec.centreX = kWidth / 2;
-    spec.centreY = kHeight / 2;
-    spec.width = 390;
-    spec.height = 198;
-    spec.buttonCount = 2;
-    spec.buttonCaptions[0] = "YES";
-    spec.buttonRects[0] = {130, 148, 100, 40};
-    spec.buttonIds[0] = 3;
-    spec.buttonCaptions[1] = "NO";
-    spec.buttonRects[1] = {260, 148, 100, 40};
-    spec.buttonIds[1] = 4;
-    spec.closeId = DialogSpec::kNoId;
-    spec.defaultId = 3;
-    return spec;
+    DialogSpec layout;
+    layout.startOpacity = 0.0f;
+    layout.fadeSpeed = 4.0f;
+    layout.dimLevel = 0.5f;
+    layout.canvas = &canvas;
+    layout.titleFont = titleFont.get();
+    layout.messageFont = messageFont.get();
+    layout.buttonFont = buttonFont.get();
+    layout.title = "EXIT GAME";
+    layout.message = "ARE YOU SURE?";
+    layout.centreX = kWidth / 2;
+    layout.centreY = kHeight / 2;
+    layout.width = 390;
+    layout.height = 198;
+    layout.buttonCount = 2;
+    layout.buttonCaptions[0] = "YES";
+    layout.buttonRects[0] = {130, 148, 100, 40};
+    layout.buttonIds[0] = 3;
+    layout.buttonCaptions[1] = "NO";
+    layout.buttonRects[1] = {260, 148, 100, 40};
+    layout.buttonIds[1] = 4;
+    layout.closeId = DialogSpec::kNoId;
+    layout.defaultId = 3;
+    return layout;
 }
 
 DialogSpec WidgetWorld::nameEntrySpec() {
-    DialogSpec spec = yesNoSpec();
-    spec.entryFont = entryFont.get();
-    spec.width = 470;
-    spec.height = 260;
-    spec.centreY = 290;
-    spec.title = "YOU GOT A HIGH SCORE!";
-    spec.message = "PLEASE ENTER YOUR NAME";
-    spec.buttonCount = 1;
-    spec.buttonCaptions[0] = "OK";
-    spec.buttonRects[0] = {235, 210, 132, 40};
-    spec.buttonIds[0] = 0;
-    spec.entryCount = 1;
-    spec.entryRects[0] = {235, 145, 180, 34};
-    spec.defaultId = 0;
-    return spec;
+    DialogSpec layout = yesNoSpec();
+    layout.entryFont = entryFont.get();
+    layout.width = 470;
+    layout.height = 260;
+    layout.centreY = 290;
+    layout.title = "YOU GOT A HIGH SCORE!";
+    layout.message = "PLEASE ENTER YOUR NAME";
+    layout.buttonCount = 1;
+    layout.buttonCaptions[0] = "OK";
+    layout.buttonRects[0] = {235, 210, 132, 40};
+    layout.buttonIds[0] = 0;
+    layout.entryCount = 1;
+    layout.entryRects[0] = {235, 145, 180, 34};
+    layout.defaultId = 0;
+    return layout;
 }
 
-DialogPoint WidgetWorld::buttonCentre(const DialogSpec& spec, int index) {
-    const CentredRect& r = spec.buttonRects[static_cast<std::size_t>(index)];
-    return {spec.centreX - spec.width / 2 + r.centreX, spec.centreY - spec.height / 2 + r.centreY};
+DialogPoint WidgetWorld::buttonCentre(const DialogSpec& layout, int index) {
+    const CentredRect& r = layout.buttonRects[static_cast<std::size_t>(index)];
+    return {layout.centreX - layout.width / 2 + r.centreX, layout.centreY - layout.height / 2 + r.centreY};
 }
 
 void WidgetWorld::paintScreen() {

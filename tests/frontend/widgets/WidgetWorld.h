@@ -94,8 +94,8 @@ struct WidgetWorld : ::testing::Test {
     DialogSpec yesNoSpec();
     // The high-score name question: one entry field and "OK" (id 0, default).
     DialogSpec nameEntrySpec();
-    // On-screen centre of button i of an open spec.
-    static DialogPoint buttonCentre(const DialogSpec& spec, int index);
+    // On-screen centre of button i of an open layout.
+    static DialogPoint buttonCentre(const DialogSpec& layout, int index);
 
     // Fills the frame and background buffers with the same pattern, shown and with tracking on.
     void paintScreen();

@@ -177,11 +177,11 @@ TEST_F(ClassicScreenTest, StatisticsAreSavedAtEveryPopAndAtTheEndAndALossCountsE
 
 TEST_F(ClassicScreenTest, AWinningScoreEntersTheHighScoresUnderTheTypedName) {
     winUpToTheEndDialog();
-    const DialogSpec& spec = screen.endDialog().spec();
-    EXPECT_EQ(spec.title, "AMAZING POPPING!");
-    EXPECT_EQ(spec.entryCount, 1);
-    EXPECT_EQ(spec.height, 300);
-    EXPECT_NE(spec.message.find("You got a High Score, enter your name."), std::string::npos);
+    const DialogSpec& layout = screen.endDialog().layout();
+    EXPECT_EQ(layout.title, "AMAZING POPPING!");
+    EXPECT_EQ(layout.entryCount, 1);
+    EXPECT_EQ(layout.height, 300);
+    EXPECT_NE(layout.message.find("You got a High Score, enter your name."), std::string::npos);
     const int32_t score = screen.game().score();
 
     for (const char c : std::string("Tester")) {

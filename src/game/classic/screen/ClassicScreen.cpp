@@ -79,8 +79,8 @@ ClassicScreen::ClassicScreen(GameContext& context)
     , m_outOfMovesDialog(dialogs(), *this, context.timer)
     , m_marker(context.resources.getImage("prize"))
     , m_scoreFont(context.resources.getFont("font_score")) {
-    DialogSpec& outOfMoves = m_outOfMovesDialog.spec();
-    outOfMoves = newGameDialog().spec();
+    DialogSpec& outOfMoves = m_outOfMovesDialog.layout();
+    outOfMoves = newGameDialog().layout();
     outOfMoves.title = "Popped Out";
     outOfMoves.message = "Sorry, there aren't any moves left!";
     outOfMoves.width = 520;

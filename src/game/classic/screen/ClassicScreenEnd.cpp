@@ -92,25 +92,25 @@ void ClassicScreen::openEndDialog() {
         std::snprintf(text, sizeof text, "You popped every balloon!\nYou got %s points!", score.c_str());
     }
 
-    DialogSpec& spec = m_endDialog.spec();
-    spec = newGameDialog().spec();
-    spec.title = title;
-    spec.message = text;
-    spec.entryCount = 0;
+    DialogSpec& layout = m_endDialog.layout();
+    layout = newGameDialog().layout();
+    layout.title = title;
+    layout.message = text;
+    layout.entryCount = 0;
     if (context().highScores.qualifies(kClassicList, m_game.score())) {
-        spec.message += "\n\nYou got a High Score, enter your name.";
+        layout.message += "\n\nYou got a High Score, enter your name.";
         height += kHighScoreExtraHeight;
-        spec.entryCount = 1;
-        spec.entryRects[0] = CentredRect{kEndDialogWidth / 2, height - 115, 180, 34};
+        layout.entryCount = 1;
+        layout.entryRects[0] = CentredRect{kEndDialogWidth / 2, height - 115, 180, 34};
     }
-    spec.width = kEndDialogWidth;
-    spec.height = height;
-    spec.buttonCount = 1;
-    spec.buttonIds[0] = kPlayAgainId;
-    spec.buttonCaptions[0] = "Play Again";
-    spec.buttonRects[0] = CentredRect{kEndDialogWidth / 2, height - 50, 132, 40};
-    spec.closeId = DialogSpec::kNoId;
-    spec.defaultId = kPlayAgainId;
+    layout.width = kEndDialogWidth;
+    layout.height = height;
+    layout.buttonCount = 1;
+    layout.buttonIds[0] = kPlayAgainId;
+    layout.buttonCaptions[0] = "Play Again";
+    layout.buttonRects[0] = CentredRect{kEndDialogWidth / 2, height - 50, 132, 40};
+    layout.closeId = DialogSpec::kNoId;
+    layout.defaultId = kPlayAgainId;
     openDialog(m_endDialog);
 }
 
@@ -138,7 +138,7 @@ void ClassicScreen::handleEndDialogs() {
     }
 
     if (m_endDialog.isOpen()) {
-        const bool hasName = m_endDialog.spec().entryCount > 0;
+        const bool hasName = m_endDialog.layout().entryCount > 0;
         if (hasName && dialogs().top() != nullptr) {
             // Read before the frame runs: the frame that ends the dialog also removes it.
             m_typedName.assign(dialogs().getEntryText());

@@ -113,18 +113,18 @@ double loudnessDb(const Sound& sound) {
     return 10.0 * std::log10(std::max(loudest / window, 1e-12));
 }
 
-void finish(Sound& sound, const Finish& spec) {
+void finish(Sound& sound, const Finish& layout) {
     if (sound.frames() == 0) {
         return;
     }
     applyFilter(sound, FilterKind::Highpass, 25.0);
-    if (spec.trimTail) {
+    if (layout.trimTail) {
         trimSilentTail(sound);
     }
-    const double gainDb = spec.loudnessDb - loudnessDb(sound);
+    const double gainDb = layout.loudnessDb - loudnessDb(sound);
     sound.scale(static_cast<float>(std::pow(10.0, gainDb / 20.0)));
     limitPeaks(sound, kPeakCeiling);
-    fadeEdges(sound, spec.fadeIn, spec.fadeOut);
+    fadeEdges(sound, layout.fadeIn, layout.fadeOut);
 }
 
 std::vector<int16_t> toPcm16(const Sound& sound) {

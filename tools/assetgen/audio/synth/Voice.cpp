@@ -100,9 +100,9 @@ double glottalFlow(double phase) {
 
 } // namespace
 
-Sound speak(int rate, const VoiceSpec& spec) {
-    Sound out(rate, spec.seconds);
-    Random random(spec.seed);
+Sound speak(int rate, const VoiceSpec& layout) {
+    Sound out(rate, layout.seconds);
+    Random random(layout.seed);
     std::array<Resonator, kFormants> formants{};
     double phase = 0.0;
     double wobble = 1.0;
@@ -111,23 +111,24 @@ Sound speak(int rate, const VoiceSpec& spec) {
     for (std::size_t i = 0; i < out.frames(); ++i) {
         const double t = static_cast<double>(i) / rate;
         if (i % kRetuneEvery == 0) {
-            const Tract tract = tractAt(spec.vowels, t);
+            const Tract tract = tractAt(layout.vowels, t);
             for (int k = 0; k < kFormants; ++k) {
-                formants[k].tune(tract.hz[k] * spec.tractScale, tract.width[k] * spec.tractScale, rate);
+                formants[k].tune(tract.hz[k] * layout.tractScale, tract.width[k] * layout.tractScale, rate);
             }
         }
-        const double f0 = spec.pitch.at(t) * wobble;
+        const double f0 = layout.pitch.at(t) * wobble;
         phase += f0 / rate;
         if (phase >= 1.0) {
             phase -= 1.0;
-            wobble = 1.0 + spec.jitter * random.white();
+            wobble = 1.0 + layout.jitter * random.white();
         }
         const double flow = glottalFlow(phase);
         // The derivative of the flow: what the lips radiate, and where the buzz gets its edge.
         const double voiced = (flow - previousFlow) * rate / std::max(f0, 1.0) * 0.2;
         previousFlow = flow;
-        const double breath = random.white() * (spec.breathNoise.at(t) + 0.04 * flow * spec.loudness.at(t));
-        double y = voiced * spec.loudness.at(t) + breath;
+        const double breath =
+            random.white() * (layout.breathNoise.at(t) + 0.04 * flow * layout.loudness.at(t));
+        double y = voiced * layout.loudness.at(t) + breath;
         for (Resonator& r : formants) {
             y = r.process(y);
         }

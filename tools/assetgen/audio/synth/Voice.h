@@ -40,6 +40,6 @@ struct VoiceSpec {
 };
 
 // A glottal pulse train through a cascade of four moving formant resonators.
-Sound speak(int rate, const VoiceSpec& spec);
+Sound speak(int rate, const VoiceSpec& layout);
 
 } // namespace synth

@@ -1,7 +1,7 @@
 // PlayerProfile.cpp: the player's options and progress, stored as the 496-byte "Custom" value.
 #include "PlayerProfile.h"
 
-#include "ByteCodec.h"
+#include "LittleEndianBytes.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // ksRegistry.cpp: the persistent settings store (window and display settings, raw named values).
 #include "ksRegistry.h"
 
-#include "ByteCodec.h"
+#include "LittleEndianBytes.h"
 #include "engine/core/FileIo.h"
 
 #include <array>

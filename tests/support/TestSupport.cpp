@@ -3,6 +3,7 @@
 
 #include "engine/core/ksLog.h"
 #include "engine/video/PngFile.h"
+#include "engine/video/ksCanvas.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -58,6 +59,10 @@ std::string readTextFile(const std::filesystem::path& path) {
     return out.str();
 }
 
+std::vector<uint8_t> bytesOf(std::string_view text) {
+    return {text.begin(), text.end()};
+}
+
 void writeBytes(const std::filesystem::path& path, const std::vector<unsigned char>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -66,6 +71,22 @@ void writeBytes(const std::filesystem::path& path, const std::vector<unsigned ch
 void writeText(const std::filesystem::path& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << text;
+}
+
+int changesOutsideDirty(const ksCanvas& canvas) {
+    const uint32_t* frame = canvas.buffer(ksCanvas::Buffer::Frame);
+    const uint32_t* background = canvas.buffer(ksCanvas::Buffer::Background);
+    int outside = 0;
+    for (int y = 0; y < canvas.height(); ++y) {
+        for (int x = 0; x < canvas.width(); ++x) {
+            bool covered = frame[y * canvas.width() + x] == background[y * canvas.width() + x];
+            for (const ScreenRect& r : canvas.dirtyList()) {
+                covered = covered || r.contains(x, y);
+            }
+            outside += covered ? 0 : 1;
+        }
+    }
+    return outside;
 }
 
 std::optional<Screenshot> readScreenshot(const std::filesystem::path& path) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A fresh directory under the system's temporary directory, removed with everything in it.
@@ -39,8 +40,13 @@ private:
 };
 
 std::string readTextFile(const std::filesystem::path& path);
+std::vector<uint8_t> bytesOf(std::string_view text);
 void writeBytes(const std::filesystem::path& path, const std::vector<unsigned char>& bytes);
 void writeText(const std::filesystem::path& path, const std::string& text);
+
+class ksCanvas;
+// How many pixels of the frame differ from the background outside every reported dirty rectangle.
+int changesOutsideDirty(const ksCanvas& canvas);
 
 // A decoded screenshot as 0x00RRGGBB pixels.
 struct Screenshot {

@@ -11,10 +11,6 @@ namespace {
 
 using ::testing::HasSubstr;
 
-std::vector<uint8_t> bytesOf(const std::string& text) {
-    return std::vector<uint8_t>(text.begin(), text.end());
-}
-
 TEST(PackWriter, WrittenPacksReadBackThroughTheGameReader) {
     TempDir dir;
     std::string error;

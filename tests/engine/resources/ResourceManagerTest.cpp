@@ -1,12 +1,12 @@
 // The resource manager: first-match lookups, loading once, loadStep, TEXT and CUSTOM data, and
 // the facade with its dump file.
-#include "MapFileSource.h"
 #include "engine/resources/FontRecipe.h"
 #include "engine/resources/PackWriter.h"
 #include "engine/resources/TextType.h"
 #include "engine/resources/ksResources.h"
 #include "engine/sound/ksSoundHandle.h"
 #include "engine/video/ksFont.h"
+#include "support/MapFileSource.h"
 #include "support/TestSupport.h"
 
 #include <gmock/gmock.h>
@@ -87,13 +87,12 @@ TEST_F(ResourceManagerTest, LookupsTakeTheFirstMatchInScriptOrder) {
     EXPECT_THAT(journal, ElementsAre());
     EXPECT_EQ(nameOf(manager.get("", "dup")), "dup");
     EXPECT_THAT(journal, ElementsAre("load dup"));
-}
 
-TEST_F(ResourceManagerTest, AFirstMatchWithoutAnObjectHidesLaterEntries) {
+    // A first match without an object hides the later entries.
     manager.parse("THING x fail  THING x ok");
     EXPECT_EQ(manager.get("THING", "x"), nullptr);
     EXPECT_EQ(manager.get("THING", "x"), nullptr);
-    EXPECT_THAT(journal, ElementsAre("load x"));
+    EXPECT_THAT(journal, ElementsAre("load dup", "load x"));
 }
 
 TEST_F(ResourceManagerTest, EntriesLoadOnceThenRunTheirCommandsInOrder) {
@@ -111,7 +110,7 @@ TEST_F(ResourceManagerTest, CommandsNamingTheirOwnEntryDoNotLoadItAgain) {
     EXPECT_THAT(journal, ElementsAre("load a", "load b", "note b a", "note a b"));
 }
 
-TEST_F(ResourceManagerTest, LoadStepGivesRoundedDownPercentagesAndKeepsAnswering100) {
+TEST_F(ResourceManagerTest, LoadStepGivesRoundedDownPercentagesOfTheLoadedEntries) {
     manager.parse("THING a THING b THING c THING d");
     EXPECT_EQ(manager.loadStep(), 25);
     EXPECT_EQ(manager.loadStep(), 50);
@@ -124,17 +123,13 @@ TEST_F(ResourceManagerTest, LoadStepGivesRoundedDownPercentagesAndKeepsAnswering
     EXPECT_EQ(manager.loadStep(), 33);
     EXPECT_EQ(manager.loadStep(), 66);
     EXPECT_EQ(manager.loadStep(), 100);
-}
 
-TEST_F(ResourceManagerTest, LoadStepCountsEntriesLoadedByLookups) {
+    // Entries loaded by lookups count as loaded.
     manager.parse("THING a THING b THING c THING d");
     manager.get("THING", "d");
     EXPECT_EQ(manager.loadStep(), 50);
     manager.get("THING", "c");
     EXPECT_EQ(manager.loadStep(), 100);
-}
-
-TEST_F(ResourceManagerTest, LoadStepWithNoEntriesIsZero) {
     manager.parse("");
     EXPECT_EQ(manager.loadStep(), 0);
 }
@@ -180,14 +175,19 @@ protected:
         std::string error;
         ASSERT_TRUE(writeResourcePack(data / "resources.dat", std::move(entries), error)) << error;
     }
-    static std::vector<uint8_t> bytesOf(const std::string& text) {
-        return std::vector<uint8_t>(text.begin(), text.end());
+
+    // Loads the script; answers what loading printed.
+    std::string load() {
+        ::testing::internal::CaptureStdout();
+        loaded = resources.load("resource.txt");
+        return ::testing::internal::GetCapturedStdout();
     }
 
     TempDir data;
     TempDir state;
     LogCapture log;
     ksResources resources{nullptr, ResourceFile::Pack, data.path(), state.path()};
+    bool loaded = false;
 };
 
 TEST_F(ksResourcesTest, LoadsTheScriptAndItsDataFromThePack) {
@@ -195,9 +195,8 @@ TEST_F(ksResourcesTest, LoadsTheScriptAndItsDataFromThePack) {
                                         "CUSTOM zibbet_levels \"levels.bin\" // 4 bytes\r\n")},
                {"data/settings.txt", bytesOf("dialogFade=\n500\n")},
                {"levels.bin", {1, 2, 0, 4}}});
-    ::testing::internal::CaptureStdout();
-    EXPECT_TRUE(resources.load("resource.txt"));
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Done parsing...\n");
+    EXPECT_EQ(load(), "Done parsing...\n");
+    EXPECT_TRUE(loaded);
     EXPECT_EQ(resources.getText("gameSettings"), "dialogFade=\n500\n");
     EXPECT_THAT(resources.getCustom("zibbet_levels"), ElementsAre(1, 2, 0, 4));
     EXPECT_EQ(resources.loadStep(), 100);
@@ -206,9 +205,7 @@ TEST_F(ksResourcesTest, LoadsTheScriptAndItsDataFromThePack) {
 
 TEST_F(ksResourcesTest, TheDumpIsWrittenToTheStateDirectory) {
     writeText(data / "resource.txt", "TEXT t \"t.txt\"");
-    ::testing::internal::CaptureStdout();
-    resources.load("resource.txt");
-    ::testing::internal::GetCapturedStdout();
+    load();
     EXPECT_EQ(readTextFile(state / "parsed.txt"), "(TEXT) \tt\n"
                                                   "------------------------------------------------\n"
                                                   "(File   )\t \"t.txt\"\n"
@@ -217,9 +214,8 @@ TEST_F(ksResourcesTest, TheDumpIsWrittenToTheStateDirectory) {
 }
 
 TEST_F(ksResourcesTest, AnUnreadableScriptGivesNoEntriesAndAnEmptyDump) {
-    ::testing::internal::CaptureStdout();
-    EXPECT_FALSE(resources.load("resource.txt"));
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Done parsing...\n");
+    EXPECT_EQ(load(), "Done parsing...\n");
+    EXPECT_FALSE(loaded);
     EXPECT_TRUE(std::filesystem::exists(state / "parsed.txt"));
     EXPECT_EQ(readTextFile(state / "parsed.txt"), "");
     EXPECT_EQ(resources.getText("gameSettings"), "");
@@ -227,13 +223,15 @@ TEST_F(ksResourcesTest, AnUnreadableScriptGivesNoEntriesAndAnEmptyDump) {
     EXPECT_EQ(resources.loadStep(), 0);
 }
 
-TEST_F(ksResourcesTest, MissingDataGivesNeutralValues) {
-    writeText(data / "resource.txt", "TEXT t \"gone.txt\"  CUSTOM c \"gone.bin\"  IMAGE i \"gone.jpg\"");
-    ::testing::internal::CaptureStdout();
-    resources.load("resource.txt");
-    ::testing::internal::GetCapturedStdout();
+TEST_F(ksResourcesTest, MissingDataGivesNeutralValuesAndAnEmptyFileItsZeroLength) {
+    writeText(data / "resource.txt",
+              "TEXT t \"gone.txt\"  CUSTOM c \"gone.bin\"  IMAGE i \"gone.jpg\"  CUSTOM e \"empty.bin\"");
+    writeText(data / "empty.bin", "");
+    load();
     EXPECT_EQ(resources.getText("t"), "");
     EXPECT_TRUE(resources.getCustom("c").empty());
+    EXPECT_TRUE(resources.getCustom("e").empty());
+    EXPECT_EQ(log.count("empty.bin"), 0) << "an empty file is there, with zero length";
     // Missing fonts and sounds are harmless stand-ins: nothing to draw, nothing to play.
     ASSERT_NE(resources.getFont("i"), nullptr);
     EXPECT_EQ(resources.getFont("i")->getLineHeight(), 0);
@@ -244,16 +242,6 @@ TEST_F(ksResourcesTest, MissingDataGivesNeutralValues) {
     EXPECT_EQ(log.count("File gone.bin not found."), 1);
     EXPECT_EQ(resources.getImage("nothing"), nullptr);
     EXPECT_EQ(log.count("ksResources::getImage() ... nothing has not been loaded"), 1);
-}
-
-TEST_F(ksResourcesTest, AnEmptyCustomFileKeepsItsZeroLength) {
-    writeText(data / "resource.txt", "CUSTOM c \"empty.bin\"");
-    writeText(data / "empty.bin", "");
-    ::testing::internal::CaptureStdout();
-    resources.load("resource.txt");
-    ::testing::internal::GetCapturedStdout();
-    EXPECT_EQ(resources.getCustom("c").size(), 0u);
-    EXPECT_TRUE(log.lines().empty());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "PackFixtures.h"
 #include "support/TestSupport.h"
 
+#include <algorithm>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,10 +15,6 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-
-std::vector<uint8_t> bytesOf(const std::string& text) {
-    return std::vector<uint8_t>(text.begin(), text.end());
-}
 
 class ResourcePackTest : public ::testing::Test {
 protected:
@@ -44,9 +41,15 @@ TEST_F(ResourcePackTest, FindsEntriesOfAHandWrittenPack) {
     EXPECT_TRUE(log.lines().empty());
 }
 
-TEST_F(ResourcePackTest, RequestedNamesAreLowerCasedBeforeTheExactComparison) {
+TEST_F(ResourcePackTest, RequestedNamesAreLowerCasedBeforeTheExactComparisonAndTheFirstMatchWins) {
     PackBytes bytes;
-    bytes.magic().u32(2).u32(0).u32(0).entry(1, 0, "Upper.txt").entry(1, 0, "lower.txt");
+    bytes.magic()
+        .u32(3)
+        .u32(0)
+        .u32(0)
+        .entry(1, 0, "Upper.txt")
+        .entry(1, 0, "lower.txt")
+        .entry(1, 1, "lower.txt");
     ResourcePack pack = packOf(bytes.bytes());
     EXPECT_EQ(pack.find("LOWER.TXT"), bytesOf("Q"));
     EXPECT_EQ(pack.find("Lower.Txt"), bytesOf("Q"));
@@ -54,95 +57,65 @@ TEST_F(ResourcePackTest, RequestedNamesAreLowerCasedBeforeTheExactComparison) {
     EXPECT_FALSE(pack.find("Upper.txt").has_value());
 }
 
-TEST_F(ResourcePackTest, TheFirstOfTwoEqualNamesWins) {
-    PackBytes bytes;
-    bytes.magic().u32(2).u32(0).u32(0).entry(1, 0, "a").entry(1, 1, "a");
-    EXPECT_EQ(packOf(bytes.bytes()).find("a"), bytesOf("Q"));
-}
-
-TEST_F(ResourcePackTest, AnotherMagicIsAnEmptyPack) {
-    std::vector<unsigned char> bytes = handWrittenPack();
-    bytes[4] = 'X';
-    ResourcePack pack = packOf(bytes);
-    EXPECT_EQ(pack.status(), ResourcePack::Status::NotAPack);
-    EXPECT_FALSE(pack.find("title.jpg").has_value());
-}
-
-TEST_F(ResourcePackTest, FilesTooShortForAHeaderAreNotPacks) {
-    for (std::size_t length : {0u, 5u, 16u}) {
+TEST_F(ResourcePackTest, AnotherMagicOrAFileTooShortForAHeaderIsNotAPack) {
+    for (std::size_t length : {0u, 5u, 16u, 999u}) {
         std::vector<unsigned char> bytes = handWrittenPack();
-        bytes.resize(length);
+        bytes[4] = length == 999 ? 'X' : bytes[4]; // the whole pack under another magic
+        bytes.resize(std::min(length, bytes.size()));
         ResourcePack pack = packOf(bytes);
         EXPECT_EQ(pack.status(), ResourcePack::Status::NotAPack) << length;
         EXPECT_FALSE(pack.find("title.jpg").has_value());
     }
 }
 
-TEST_F(ResourcePackTest, MissingPackAndDirectoriesAreMissing) {
+TEST_F(ResourcePackTest, MissingPacksDirectoriesAndNamedPipesAreMissingRatherThanAHang) {
     EXPECT_EQ(ResourcePack(dir / "nothing.dat").status(), ResourcePack::Status::Missing);
     std::filesystem::create_directory(dir / "folder.dat");
     EXPECT_EQ(ResourcePack(dir / "folder.dat").status(), ResourcePack::Status::Missing);
-}
-
-TEST_F(ResourcePackTest, ANamedPipeIsMissingRatherThanAHang) {
     ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
     EXPECT_EQ(ResourcePack(path).status(), ResourcePack::Status::Missing);
 }
 
-TEST_F(ResourcePackTest, HugeCountsStopAtTheEndOfTheFile) {
-    PackBytes bytes;
-    bytes.magic().u32(0xFFFFFFFF).u32(0xFFFFFFFF).u32(0xFFFFFFFF).entry(2, 17 + 10, "a").raw("hi");
-    ResourcePack pack = packOf(bytes.bytes());
-    EXPECT_EQ(pack.declaredEntryCount(), 3ull * 0xFFFFFFFF);
-    EXPECT_EQ(pack.find("a"), bytesOf("hi"));
-    EXPECT_FALSE(pack.find("b").has_value());
-    std::string problem;
-    EXPECT_FALSE(pack.readDirectory(problem).has_value());
-    EXPECT_THAT(problem, HasSubstr("declares 12884901885 entries"));
-}
-
-TEST_F(ResourcePackTest, EntryLargerThanTheFileIsNotFoundWithOneLogLine) {
-    PackBytes bytes;
-    bytes.magic().u32(1).u32(0).u32(0).entry(0x7FFFFFFF, 0, "big.bin");
-    ResourcePack pack = packOf(bytes.bytes());
-    EXPECT_FALSE(pack.find("big.bin").has_value());
-    EXPECT_EQ(log.lines().size(), 1u);
-    EXPECT_EQ(log.count("big.bin lies outside"), 1);
-}
-
-TEST_F(ResourcePackTest, OffsetPastTheEndIsNotFound) {
-    PackBytes bytes;
-    bytes.magic().u32(1).u32(0).u32(0).entry(4, 0xFFFFFFF0, "far.bin").raw("data");
-    ResourcePack pack = packOf(bytes.bytes());
-    EXPECT_FALSE(pack.find("far.bin").has_value());
-    EXPECT_EQ(log.count("far.bin lies outside"), 1);
-    std::string problem;
-    EXPECT_FALSE(pack.readDirectory(problem).has_value());
-    EXPECT_THAT(problem, HasSubstr("\"far.bin\" that reaches past the end"));
-}
-
-TEST_F(ResourcePackTest, EntryEndingExactlyAtTheEndOfTheFileIsFound) {
-    PackBytes bytes;
-    bytes.magic().u32(1).u32(0).u32(0).entry(4, 17 + 9 + 8, "edge.bin").raw("data");
-    EXPECT_EQ(packOf(bytes.bytes()).find("edge.bin"), bytesOf("data"));
-}
-
-TEST_F(ResourcePackTest, TruncatedDirectoryFindsWhatComesBeforeTheCut) {
-    PackBytes bytes;
-    bytes.magic().u32(3).u32(0).u32(0).entry(1, 0, "first").entry(1, 0, "second").u32(1).u8(0);
-    ResourcePack pack = packOf(bytes.bytes());
-    EXPECT_EQ(pack.find("first"), bytesOf("Q"));
-    EXPECT_EQ(pack.find("second"), bytesOf("Q"));
-    EXPECT_FALSE(pack.find("third").has_value());
-    std::string problem;
-    EXPECT_FALSE(pack.readDirectory(problem).has_value());
-    EXPECT_THAT(problem, HasSubstr("ends after 2 of 3 entries"));
-}
-
-TEST_F(ResourcePackTest, NameCutByTheEndOfTheFileIsNotFound) {
-    PackBytes bytes;
-    bytes.magic().u32(1).u32(0).u32(0).u32(1).u32(0).u8(200).raw("name");
-    EXPECT_FALSE(packOf(bytes.bytes()).find("name").has_value());
+TEST_F(ResourcePackTest, CorruptDirectoriesFindOnlyWhatLiesInsideTheFile) {
+    const struct {
+        const char* what;
+        PackBytes bytes;
+        const char* found; // with the data "Q", or nullptr
+        const char* absent;
+        int outsideLines; // "<absent> lies outside"
+        const char* problem;
+    } packs[] = {
+        {"huge counts",
+         PackBytes().magic().u32(0xFFFFFFFF).u32(0xFFFFFFFF).u32(0xFFFFFFFF).entry(1, 27, "a").raw("Q"), "a",
+         "b", 0, "declares 12884901885 entries"},
+        {"entry larger than the file",
+         PackBytes().magic().u32(1).u32(0).u32(0).entry(0x7FFFFFFF, 0, "big.bin"), nullptr, "big.bin", 1, ""},
+        {"offset past the end",
+         PackBytes().magic().u32(1).u32(0).u32(0).entry(4, 0xFFFFFFF0, "far.bin").raw("data"), nullptr,
+         "far.bin", 1, "\"far.bin\" that reaches past the end"},
+        {"truncated directory",
+         PackBytes().magic().u32(3).u32(0).u32(0).entry(1, 0, "first").entry(1, 0, "second").u32(1).u8(0),
+         "second", "third", 0, "ends after 2 of 3 entries"},
+        {"name cut by the end", PackBytes().magic().u32(1).u32(0).u32(0).u32(1).u32(0).u8(200).raw("name"),
+         nullptr, "name", 0, ""},
+    };
+    for (const auto& p : packs) {
+        SCOPED_TRACE(p.what);
+        LogCapture lines;
+        ResourcePack pack = packOf(p.bytes.bytes());
+        if (p.found != nullptr) {
+            EXPECT_EQ(pack.find(p.found), bytesOf("Q"));
+        }
+        EXPECT_FALSE(pack.find(p.absent).has_value());
+        EXPECT_EQ(lines.count(std::string(p.absent) + " lies outside"), p.outsideLines);
+        std::string problem;
+        EXPECT_FALSE(pack.readDirectory(problem).has_value());
+        EXPECT_THAT(problem, HasSubstr(p.problem));
+    }
+    PackBytes edge;
+    edge.magic().u32(1).u32(0).u32(0).entry(4, 17 + 9 + 8, "edge.bin").raw("data");
+    EXPECT_EQ(packOf(edge.bytes()).find("edge.bin"), bytesOf("data"))
+        << "ending exactly at the end is inside";
 }
 
 TEST_F(ResourcePackTest, ReadDirectoryListsAGoodPackInDirectoryOrder) {

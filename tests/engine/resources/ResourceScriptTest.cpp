@@ -1,8 +1,8 @@
 // The resource script: words, comments, entries, references and the "parsed.txt" account.
 #include "engine/resources/ResourceScript.h"
 
-#include "MapFileSource.h"
 #include "engine/resources/ResourceManager.h"
+#include "support/MapFileSource.h"
 #include "support/TestSupport.h"
 
 #include <gmock/gmock.h>

@@ -1,33 +1,21 @@
 // The sound system's rules against a fake mixer.
-#include "engine/resources/FileSource.h"
 #include "engine/sound/SoundBackend.h"
 #include "engine/sound/ksSoundSystem.h"
 #include "support/FakeMixer.h"
+#include "support/MapFileSource.h"
 #include "support/TestSupport.h"
 
-#include <map>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class MapFiles final : public FileSource {
-public:
-    std::map<std::string, std::vector<uint8_t>> files;
-    std::optional<std::vector<uint8_t>> readWhole(const std::string& name) override {
-        const auto found = files.find(name);
-        if (found == files.end()) {
-            return std::nullopt;
-        }
-        return found->second;
-    }
-};
-
 struct SoundFixture : ::testing::Test {
-    MapFiles files;
+    MapFileSource files;
     FakeMixer mixer;
     void SetUp() override {
+        files.quiet = true; // the sound system names a missing file itself
         files.files["music.it"] = {1, 2, 3};
         files.files["pop.wav"] = {4};
         files.files["chime.wav"] = {5};

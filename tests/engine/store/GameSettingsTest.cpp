@@ -21,26 +21,18 @@ std::vector<std::string> allTokens(StringTokenizer tokens) {
     return result;
 }
 
-TEST(StringTokenizer, RunsOfDelimitersMakeNoEmptyTokens) {
+TEST(StringTokenizer, RunsOfDelimitersMakeNoEmptyTokensAndExhaustedOnesGiveEmptyStrings) {
     StringTokenizer tokens(",,a,;b c;;", ",;");
     EXPECT_EQ(tokens.countTokens(), 2);
     EXPECT_THAT(allTokens(tokens), ElementsAre("a", "b c"));
-}
-
-TEST(StringTokenizer, EmptyTextAndEmptyDelimiterSet) {
     EXPECT_EQ(StringTokenizer("", ",").countTokens(), 0);
     EXPECT_EQ(StringTokenizer(",,,", ",").countTokens(), 0);
     StringTokenizer whole("a, b", "");
     EXPECT_EQ(whole.countTokens(), 1);
     EXPECT_EQ(whole.nextToken(), "a, b");
-}
-
-TEST(StringTokenizer, GivesEmptyStringsOnceExhausted) {
-    StringTokenizer tokens("one", " ");
-    EXPECT_EQ(tokens.nextToken(), "one");
-    EXPECT_FALSE(tokens.hasMoreTokens());
-    EXPECT_EQ(tokens.nextToken(), "");
-    EXPECT_EQ(tokens.countTokens(), 1);
+    EXPECT_FALSE(whole.hasMoreTokens());
+    EXPECT_EQ(whole.nextToken(), "");
+    EXPECT_EQ(whole.countTokens(), 1);
 }
 
 class GameSettingsTest : public ::testing::Test {
@@ -91,16 +83,12 @@ TEST_F(GameSettingsTest, BlankLinesAndCarriageReturnsAreSkipped) {
     EXPECT_EQ(settings.getString("b"), "x y");
 }
 
-TEST_F(GameSettingsTest, PrefixNamesAreNeverConfused) {
-    settings.setGameSettings("actionRowsToAdd=\n3\nactionRows=\n8\n");
-    EXPECT_EQ(settings.getInt("actionRows"), 8);
-    EXPECT_EQ(settings.getInt("actionRowsToAdd"), 3);
-}
-
-TEST_F(GameSettingsTest, FirstMatchWinsAndNamesAreCaseSensitive) {
-    settings.setGameSettings("x=\n1\nx=\n2\nX=\n3\n");
+TEST_F(GameSettingsTest, FirstMatchWinsNamesAreCaseSensitiveAndPrefixesNeverMatch) {
+    settings.setGameSettings("x=\n1\nx=\n2\nX=\n3\nactionRowsToAdd=\n3\nactionRows=\n8\n");
     EXPECT_EQ(settings.getInt("x"), 1);
     EXPECT_EQ(settings.getInt("X"), 3);
+    EXPECT_EQ(settings.getInt("actionRows"), 8) << "prefix names are never confused";
+    EXPECT_EQ(settings.getInt("actionRowsToAdd"), 3);
 }
 
 TEST_F(GameSettingsTest, NameLineAsTheVeryLastLineGivesNeutralValuesWithoutALogLine) {
@@ -124,12 +112,6 @@ TEST_F(GameSettingsTest, MissingNamesLogOnceAndGiveNeutralValues) {
     EXPECT_EQ(log.count("zundoURL is not a valid setting name"), 1);
 }
 
-TEST_F(GameSettingsTest, EveryLookupMissesBeforeTheTextIsSet) {
-    EXPECT_EQ(settings.getInt("dialogFade"), 0);
-    EXPECT_EQ(settings.getString("zundoURL"), "");
-    EXPECT_EQ(log.lines().size(), 2u);
-}
-
 TEST_F(GameSettingsTest, NumbersAreParsedWithoutOverflow) {
     settings.setGameSettings("big=\n99999999999\nsmall=\n-99999999999\nlead=\n -12abc\nword=\nabc\n");
     EXPECT_EQ(settings.getInt("big"), std::numeric_limits<int32_t>::max());
@@ -138,7 +120,10 @@ TEST_F(GameSettingsTest, NumbersAreParsedWithoutOverflow) {
     EXPECT_EQ(settings.getInt("word"), 0);
 }
 
-TEST_F(GameSettingsTest, SettingTheTextAgainReplacesIt) {
+TEST_F(GameSettingsTest, EveryLookupMissesBeforeTheTextIsSetAndSettingItAgainReplacesIt) {
+    EXPECT_EQ(settings.getInt("dialogFade"), 0);
+    EXPECT_EQ(settings.getString("zundoURL"), "");
+    EXPECT_EQ(log.lines().size(), 2u);
     settings.setGameSettings("a=\n1\n");
     settings.setGameSettings("b=\n2\n");
     EXPECT_EQ(settings.getInt("b"), 2);

@@ -5,6 +5,7 @@
 #include "support/TestSupport.h"
 
 #include <cstring>
+#include <optional>
 #include <random>
 
 #include <gmock/gmock.h>
@@ -49,10 +50,12 @@ TEST(HighScoreList, EqualScoresKeepTheOlderEntryAhead) {
     EXPECT_THAT(namesOf(list), ElementsAre("a", "b", "c", "e", "d"));
 }
 
-TEST(HighScoreList, FullListDropsItsLastEntryAndRefusesATieWithIt) {
+TEST(HighScoreList, AnyScoreQualifiesUntilFullThenTheLastEntryDropsAndATieWithItIsRefused) {
     HighScoreList list(3);
+    EXPECT_TRUE(list.qualifies(-5));
     list.add("a", 30);
     list.add("b", 20);
+    EXPECT_TRUE(list.qualifies(-5));
     list.add("c", 10);
     EXPECT_FALSE(list.qualifies(10));
     EXPECT_FALSE(list.add("late", 10));
@@ -63,36 +66,14 @@ TEST(HighScoreList, FullListDropsItsLastEntryAndRefusesATieWithIt) {
     EXPECT_THAT(scoresOf(list), ElementsAre(30, 25, 20));
 }
 
-TEST(HighScoreList, AnyScoreQualifiesWhileTheListIsNotFull) {
-    HighScoreList list(2);
-    EXPECT_TRUE(list.qualifies(0));
-    EXPECT_TRUE(list.qualifies(-5));
-    list.add("a", 10);
-    EXPECT_TRUE(list.qualifies(-5));
-    list.add("b", 10);
-    EXPECT_FALSE(list.qualifies(10));
-    EXPECT_TRUE(list.qualifies(11));
-}
-
-TEST(HighScoreList, EmptyNameEntersButNullNameIsRefused) {
+TEST(HighScoreList, NamesAndPositionsAtTheEdges) {
     HighScoreList list(7);
     EXPECT_FALSE(list.add(nullptr, 50));
     EXPECT_EQ(list.count(), 0);
     EXPECT_TRUE(list.add("", 50));
-    EXPECT_EQ(list.count(), 1);
     EXPECT_STREQ(list.nameAt(0), "");
-}
-
-TEST(HighScoreList, LongNamesAreCutTo63Characters) {
-    HighScoreList list(7);
-    const std::string longName(200, 'N');
-    list.add(longName.c_str(), 5);
-    EXPECT_EQ(std::string(list.nameAt(0)), std::string(63, 'N'));
-}
-
-TEST(HighScoreList, PositionsOutsideTheCapacity) {
-    HighScoreList list(7);
-    list.add("a", 5);
+    list.add(std::string(200, 'N').c_str(), 5);
+    EXPECT_EQ(std::string(list.nameAt(1)), std::string(63, 'N'));
     EXPECT_EQ(list.nameAt(-1), nullptr);
     EXPECT_EQ(list.nameAt(7), nullptr);
     EXPECT_EQ(list.scoreAt(7), -1);
@@ -143,15 +124,6 @@ TEST_F(HighScoreFileTest, RoundTripGivesIdenticalBytes) {
     EXPECT_TRUE(log.lines().empty());
 }
 
-TEST_F(HighScoreFileTest, MissingFileGivesThreeEmptyLists) {
-    table.add(0, "old", 5);
-    table.load();
-    for (int list = 0; list < 3; ++list) {
-        EXPECT_EQ(table.count(list), 0);
-    }
-    EXPECT_TRUE(log.lines().empty());
-}
-
 TEST_F(HighScoreFileTest, OversizedCountLoadsAsEmptyButTheFileIsReadThrough) {
     HighScoreTable source = HighScoreTable::forGame(dir.path());
     source.add(2, "Zed", 77);
@@ -165,15 +137,6 @@ TEST_F(HighScoreFileTest, OversizedCountLoadsAsEmptyButTheFileIsReadThrough) {
     EXPECT_STREQ(table.nameAt(2, 0), "Zed");
     EXPECT_THAT(log.lines(), ElementsAre("Attempted to load a high score list with 8 elements into an "
                                          "HighScoreList object with 7 elements"));
-}
-
-TEST_F(HighScoreFileTest, NegativeCountLoadsAsEmpty) {
-    std::vector<unsigned char> bytes(1440, 0);
-    putInt32(bytes, 0, -1);
-    writeBytes(file, bytes);
-    table.load();
-    EXPECT_EQ(table.count(0), 0);
-    EXPECT_EQ(log.count("with -1 elements"), 1);
 }
 
 TEST_F(HighScoreFileTest, UnterminatedNamesAreCutTo63Characters) {
@@ -205,23 +168,36 @@ TEST_F(HighScoreFileTest, ShortFileKeepsWhatWasReadAndLogsWhereItEnded) {
     EXPECT_EQ(table.count(2), 0);
 }
 
-TEST_F(HighScoreFileTest, EmptyFileGivesEmptyLists) {
-    writeBytes(file, {});
-    table.load();
-    for (int list = 0; list < 3; ++list) {
-        EXPECT_EQ(table.count(list), 0);
+TEST_F(HighScoreFileTest, MissingEmptyNegativeOrOverlongFilesGiveWhatTheyHold) {
+    std::vector<unsigned char> negative(1440, 0), longer(5000, 0xEE);
+    putInt32(negative, 0, -1);
+    std::fill(longer.begin(), longer.begin() + 1440, 0);
+    putInt32(longer, 0, 1);
+    const struct {
+        const char* what;
+        std::optional<std::vector<unsigned char>> bytes;
+        int firstCount;
+        const char* logged;
+        int times;
+    } files[] = {{"missing", std::nullopt, 0, "", 0},
+                 {"empty", std::vector<unsigned char>{}, 0, "Premature end of file(3).", 3},
+                 {"negative count", negative, 0, "with -1 elements", 1},
+                 {"longer", longer, 1, "", 0}};
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.what);
+        LogCapture lines;
+        std::filesystem::remove(file);
+        if (f.bytes) {
+            writeBytes(file, *f.bytes);
+        }
+        table.add(0, "old", 5);
+        table.add(1, "old", 5);
+        table.load();
+        EXPECT_EQ(table.count(0), f.firstCount);
+        EXPECT_EQ(table.count(1) + table.count(2), 0);
+        EXPECT_EQ(lines.count(f.logged), f.times);
+        EXPECT_TRUE(f.times > 0 || lines.lines().empty());
     }
-    EXPECT_EQ(log.count("Premature end of file(3)."), 3);
-}
-
-TEST_F(HighScoreFileTest, LongerFileIgnoresTheTail) {
-    std::vector<unsigned char> bytes(5000, 0xEE);
-    std::fill(bytes.begin(), bytes.begin() + 1440, 0);
-    putInt32(bytes, 0, 1);
-    writeBytes(file, bytes);
-    table.load();
-    EXPECT_EQ(table.count(0), 1);
-    EXPECT_TRUE(log.lines().empty());
 }
 
 TEST_F(HighScoreFileTest, FailedSaveKeepsTheOldFile) {
@@ -252,7 +228,14 @@ TEST_F(HighScoreFileTest, EmptyFileNameTurnsLoadingAndSavingOff) {
     EXPECT_EQ(memoryOnly.count(0), 1);
 }
 
-TEST_F(HighScoreFileTest, ListIndexOutsideTheTableGivesNeutralAnswers) {
+TEST_F(HighScoreFileTest, ClearListEmptiesOneListAndIndexesOutsideTheTableGiveNeutralAnswers) {
+    table.add(0, "a", 1);
+    table.add(2, "b", 2);
+    table.clearList(0);
+    EXPECT_EQ(table.count(0), 0);
+    EXPECT_EQ(table.scoreAt(0, 0), 0);
+    EXPECT_EQ(table.count(2), 1);
+
     EXPECT_FALSE(table.add(3, "x", 1));
     EXPECT_FALSE(table.qualifies(-1, 1));
     EXPECT_EQ(table.count(9), 0);
@@ -260,15 +243,6 @@ TEST_F(HighScoreFileTest, ListIndexOutsideTheTableGivesNeutralAnswers) {
     EXPECT_EQ(table.scoreAt(3, 0), -1);
     table.clearList(3);
     EXPECT_EQ(log.count("does not exist"), 6);
-}
-
-TEST_F(HighScoreFileTest, ClearListEmptiesOneList) {
-    table.add(0, "a", 1);
-    table.add(2, "b", 2);
-    table.clearList(0);
-    EXPECT_EQ(table.count(0), 0);
-    EXPECT_EQ(table.scoreAt(0, 0), 0);
-    EXPECT_EQ(table.count(2), 1);
 }
 
 TEST(HighScoreBytes, RandomBytesNeverBreakTheInvariants) {

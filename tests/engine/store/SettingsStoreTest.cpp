@@ -18,24 +18,20 @@ struct StoreFixture : ::testing::Test {
     ksRegistry store{"Zibbet", 0, 3, dir.path() / "config"};
 
     std::size_t sizeOf(const char* name) { return std::filesystem::file_size(dir.path() / "config" / name); }
-    std::vector<uint8_t> bytesOf(const char* name) { return *readFileBytes(dir.path() / "config" / name); }
+    std::vector<uint8_t> fileBytes(const char* name) { return *readFileBytes(dir.path() / "config" / name); }
 };
 
-TEST_F(StoreFixture, SavedValuesHaveTheirExactSizes) {
+TEST_F(StoreFixture, AFreshStoreIsAFullScreen640x480WindowAt1_1AndSavesExactSizes) {
+    EXPECT_EQ(store.windowRect(), ScreenRect::fromPositionSize(1, 1, 640, 480));
+    EXPECT_FALSE(store.isWindowed());
+    EXPECT_EQ(store.fullScreenDepth(), 32u);
     ASSERT_TRUE(store.saveSettings());
     ASSERT_TRUE(savePlayerProfile(store, PlayerProfile{}));
     EXPECT_EQ(sizeOf("Version"), 2u);
     EXPECT_EQ(sizeOf("Settings"), 36u);
     EXPECT_EQ(sizeOf("Custom"), 496u);
-    EXPECT_EQ(bytesOf("Version"), (std::vector<uint8_t>{0, 3}));
-    EXPECT_EQ(bytesOf("Settings")[27], 0) << "padding is written as 0";
-}
-
-TEST_F(StoreFixture, ResetPlacesAFullScreen640x480WindowAt1_1) {
-    const ScreenRect& r = store.windowRect();
-    EXPECT_EQ(r, ScreenRect::fromPositionSize(1, 1, 640, 480));
-    EXPECT_FALSE(store.isWindowed());
-    EXPECT_EQ(store.fullScreenDepth(), 32u);
+    EXPECT_EQ(fileBytes("Version"), (std::vector<uint8_t>{0, 3}));
+    EXPECT_EQ(fileBytes("Settings")[27], 0) << "padding is written as 0";
 }
 
 TEST_F(StoreFixture, SettingsRoundTrip) {
@@ -97,17 +93,12 @@ TEST_F(StoreFixture, ProfileRoundTripsAndMissingProfileIsNotRead) {
     EXPECT_EQ(read.countSolvedPuzzles(), 1);
 }
 
-TEST_F(StoreFixture, ProfileFromAnotherBuildIsReported) {
+TEST_F(StoreFixture, AProfileOfAnotherBuildIsReportedAndAShortOneKeepsResetValuesForItsTail) {
     ASSERT_TRUE(store.saveSettings());
+    PlayerProfile profile;
     writeBytes(dir.path() / "config" / "Custom", {0x3C, 0x0E, 0, 0}); // 3900 - 100 = 3800
-    PlayerProfile profile;
     EXPECT_EQ(loadPlayerProfile(store, profile), ProfileLoad::OtherBuild);
-}
-
-TEST_F(StoreFixture, ShortProfileKeepsResetValuesForItsMissingTail) {
-    ASSERT_TRUE(store.saveSettings());
     writeBytes(dir.path() / "config" / "Custom", {0x3C, 0x0F, 0, 0}); // just the build number 3900
-    PlayerProfile profile;
     profile.reset(1, 6);
     ASSERT_EQ(loadPlayerProfile(store, profile), ProfileLoad::Loaded);
     EXPECT_EQ(profile.colours(), 5);

@@ -1,17 +1,10 @@
-// ImageFixtures.cpp: picture files made in code for the image tests: GIF, JPEG and a file map.
+// ImageFixtures.cpp: picture files made in code for the image tests: GIF and JPEG.
 #include "ImageFixtures.h"
 
+#include <map>
 #include <stdexcept>
 
 #include <turbojpeg.h>
-
-std::optional<std::vector<uint8_t>> MapFileSource::readWhole(const std::string& name) {
-    const auto found = files.find(name);
-    if (found == files.end()) {
-        return std::nullopt;
-    }
-    return found->second;
-}
 
 namespace {
 

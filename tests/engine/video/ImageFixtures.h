@@ -1,20 +1,9 @@
-// ImageFixtures.h: picture files made in code for the image tests: GIF, JPEG and a file map.
+// ImageFixtures.h: picture files made in code for the image tests: GIF and JPEG.
 #pragma once
 
-#include "engine/resources/FileSource.h"
-
 #include <cstdint>
-#include <map>
-#include <string>
+#include <utility>
 #include <vector>
-
-// Files served from memory.
-class MapFileSource : public FileSource {
-public:
-    std::map<std::string, std::vector<uint8_t>> files;
-
-    std::optional<std::vector<uint8_t>> readWhole(const std::string& name) override;
-};
 
 // The variable-width LZW stream of GIF for colour indices (clear code first, end code last).
 // When the table fills, the encoder either starts over with a clear code or keeps using the

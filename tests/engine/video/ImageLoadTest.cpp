@@ -3,6 +3,7 @@
 #include "engine/video/Picture.h"
 #include "engine/video/ksCanvas.h"
 #include "engine/video/ksImage.h"
+#include "support/MapFileSource.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

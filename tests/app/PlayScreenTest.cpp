@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int kEnter = 13;
 // The help dialog (600 x 440 around the centre) has its buttons on row 410 of the screen.
 constexpr int kPrevPageX = 130, kNextPageX = 510, kHelpButtonsY = 410;
 constexpr int kHelpButtonX = 109, kHelpButtonY = 463;
@@ -68,23 +67,6 @@ private:
 
 class PlayScreenTest : public PlayWorld {
 protected:
-    void startPlaying() {
-        start(screen, kClassicScreen);
-        ASSERT_TRUE(runUntil([&] { return screen.state() == PlayScreen::kPlaying; }));
-        // The intro comes with the first play; it is answered like any dialog.
-        ASSERT_TRUE(screen.introDialog().isOpen());
-        answerWithEnter(screen.introDialog());
-    }
-    // Waits until the dialog takes input, presses Enter and waits until it has closed.
-    void answerWithEnter(DialogBox& box) {
-        waitUntilInteractive();
-        typeKey(kEnter);
-        ASSERT_TRUE(runUntil([&] { return !box.isOpen(); }, 60));
-    }
-    void waitUntilInteractive() {
-        ASSERT_TRUE(
-            runUntil([&] { return screen.dialogs().top() && screen.dialogs().top()->isInteractive(); }, 60));
-    }
     bool buttonsInScene() {
         for (int id = 0; id < PlayScreenDesign::kMenuButtons; ++id) {
             if (!screen.scene().list().contains(&screen.menuButton(id))) {
@@ -92,9 +74,6 @@ protected:
             }
         }
         return true;
-    }
-    uint32_t backgroundAt(int x, int y) {
-        return canvas().buffer(ksCanvas::Buffer::Background)[static_cast<std::size_t>(y) * kWidth + x];
     }
 
     TestPlayScreen screen{*m_context};
@@ -112,21 +91,27 @@ TEST_F(PlayScreenTest, FadesInOverHalfASecondThenPlaysAndShowsTheIntroOncePerRun
     EXPECT_EQ(backgroundAt(600, 5), backdrop->pixelAt(600, 5)) << "the backdrop is painted for good";
     EXPECT_TRUE(screen.introDialog().isOpen());
     EXPECT_TRUE(screen.wasIntroShown());
-    answerWithEnter(screen.introDialog());
+    answerWithEnter(screen, screen.introDialog());
 
-    // Leaving through the main menu and coming back fades in again, without the intro.
+    // Leaving through the main menu and coming back fades in again from the start, repainting
+    // the backdrop, without the intro.
     screen.askMainMenu();
-    answerWithEnter(screen.mainMenuDialog());
+    answerWithEnter(screen, screen.mainMenuDialog());
     ASSERT_TRUE(runUntil([&] { return m_screens.current() == kTitleScreen; }, 60));
+    EXPECT_EQ(backgroundAt(600, 5), StandInScreen::kColour);
     m_title->switchTo = kClassicScreen;
     frame();
+    EXPECT_EQ(screen.state(), PlayScreen::kFadingIn);
+    EXPECT_FALSE(screen.isBackdropReady());
+    EXPECT_LT(screen.fader().value(), 0.05f);
     ASSERT_TRUE(runUntil([&] { return screen.state() == PlayScreen::kPlaying; }, 60));
+    EXPECT_EQ(backgroundAt(600, 5), backdrop->pixelAt(600, 5));
     frames(2);
     EXPECT_FALSE(screen.introDialog().isOpen());
 }
 
 TEST_F(PlayScreenTest, LosingTheFocusPausesAndOnlyAClickResumesWithoutReachingTheGame) {
-    startPlaying();
+    startPlaying(screen, kClassicScreen);
     const int steps = screen.playSteps;
     screen.setFocusLost(true);
     EXPECT_TRUE(screen.isPaused());
@@ -153,7 +138,7 @@ TEST_F(PlayScreenTest, LosingTheFocusPausesAndOnlyAClickResumesWithoutReachingTh
 }
 
 TEST_F(PlayScreenTest, FocusLossUnderAnotherDialogPausesWithoutThePauseBox) {
-    startPlaying();
+    startPlaying(screen, kClassicScreen);
     click(kHelpButtonX, kHelpButtonY);
     ASSERT_TRUE(screen.helpDialog().isOpen());
     const int steps = screen.playSteps;
@@ -170,36 +155,35 @@ TEST_F(PlayScreenTest, FocusLossUnderAnotherDialogPausesWithoutThePauseBox) {
 }
 
 TEST_F(PlayScreenTest, HelpPagesWrapBothWays) {
-    startPlaying();
+    startPlaying(screen, kClassicScreen);
     click(kHelpButtonX, kHelpButtonY);
     ASSERT_TRUE(screen.helpDialog().isOpen());
     EXPECT_FALSE(buttonsInScene()) << "menu buttons step aside while a dialog shows";
     EXPECT_EQ(screen.helpPage(), 0);
-    waitUntilInteractive();
-    click(kPrevPageX, kHelpButtonsY);
-    EXPECT_EQ(screen.helpPage(), 3);
-    click(kNextPageX, kHelpButtonsY);
-    EXPECT_EQ(screen.helpPage(), 0);
-    click(kNextPageX, kHelpButtonsY);
-    click(kNextPageX, kHelpButtonsY);
-    click(kNextPageX, kHelpButtonsY);
-    EXPECT_EQ(screen.helpPage(), 3);
-    click(kNextPageX, kHelpButtonsY);
-    EXPECT_EQ(screen.helpPage(), 0);
+    waitUntilInteractive(screen);
+    for (const auto& [x, page] : {std::pair{kPrevPageX, 3},
+                                 {kNextPageX, 0},
+                                 {kNextPageX, 1},
+                                 {kNextPageX, 2},
+                                 {kNextPageX, 3},
+                                 {kNextPageX, 0}}) {
+        click(x, kHelpButtonsY);
+        EXPECT_EQ(screen.helpPage(), page);
+    }
     EXPECT_TRUE(screen.helpDialog().isOpen()) << "the page buttons do not close the dialog";
-    answerWithEnter(screen.helpDialog());
+    answerWithEnter(screen, screen.helpDialog());
     EXPECT_TRUE(buttonsInScene());
 }
 
 TEST_F(PlayScreenTest, ConfirmingTheMainMenuFadesOutIntoTheScreenBeforeAndGoesBack) {
-    startPlaying();
+    startPlaying(screen, kClassicScreen);
     frame();
     const uint32_t played = shownPixel(600, 5);
     screen.askMainMenu();
     ASSERT_TRUE(screen.mainMenuDialog().isOpen());
     EXPECT_EQ(screen.mainMenuDialog().layout().message, "This will end your current game.\nAre you sure?");
     const int redrawsBefore = m_title->redrawn;
-    answerWithEnter(screen.mainMenuDialog());
+    answerWithEnter(screen, screen.mainMenuDialog());
     EXPECT_EQ(screen.state(), PlayScreen::kFadingOut);
     EXPECT_EQ(m_title->redrawn, redrawsBefore + 1) << "the screen to come paints itself under the fade";
     frames(15);
@@ -222,9 +206,9 @@ TEST_F(PlayScreenTest, ConfirmingTheMainMenuFadesOutIntoTheScreenBeforeAndGoesBa
 }
 
 TEST_F(PlayScreenTest, NoAnswersTheMainMenuQuestionAndPlayGoesOn) {
-    startPlaying();
+    startPlaying(screen, kClassicScreen);
     screen.askMainMenu();
-    waitUntilInteractive();
+    waitUntilInteractive(screen);
     // "NO" at (318, 170) of the 478 x 220 dialog around the centre.
     click(81 + 318, 130 + 170);
     ASSERT_TRUE(runUntil([&] { return !screen.mainMenuDialog().isOpen(); }, 60));
@@ -232,7 +216,7 @@ TEST_F(PlayScreenTest, NoAnswersTheMainMenuQuestionAndPlayGoesOn) {
 }
 
 TEST_F(PlayScreenTest, OnlyOneDialogOpensAtATime) {
-    startPlaying();
+    startPlaying(screen, kClassicScreen);
     screen.askNewGame();
     ASSERT_TRUE(screen.newGameDialog().isOpen());
     screen.askMainMenu();
@@ -244,25 +228,8 @@ TEST_F(PlayScreenTest, OnlyOneDialogOpensAtATime) {
     EXPECT_EQ(screen.dialogs().dialogCount(), 1);
 }
 
-TEST_F(PlayScreenTest, EnteredAgainAfterFinishingItFadesInFromTheStartAndRepaintsItsBackdrop) {
-    startPlaying();
-    screen.askMainMenu();
-    answerWithEnter(screen.mainMenuDialog());
-    ASSERT_TRUE(runUntil([&] { return m_screens.current() == kTitleScreen; }, 60));
-    EXPECT_EQ(backgroundAt(600, 5), StandInScreen::kColour);
-
-    m_title->switchTo = kClassicScreen;
-    frame();
-    EXPECT_EQ(screen.state(), PlayScreen::kFadingIn);
-    EXPECT_FALSE(screen.isBackdropReady());
-    EXPECT_TRUE(screen.fader().isRunning());
-    EXPECT_LT(screen.fader().value(), 0.05f);
-    ASSERT_TRUE(runUntil([&] { return screen.state() == PlayScreen::kPlaying; }, 60));
-    EXPECT_EQ(backgroundAt(600, 5), resources().getImage("main")->pixelAt(600, 5));
-}
-
 TEST_F(PlayScreenTest, FullPoolsDropRequestsAndEffectsDroppedWithTheSceneAreReused) {
-    startPlaying();
+    startPlaying(screen, kClassicScreen);
     const ksFont* font = resources().getFont("font_dlg_med");
     for (int i = 0; i < 5; ++i) {
         EXPECT_NE(screen.spawnBanner("line", font), nullptr);

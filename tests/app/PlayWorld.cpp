@@ -10,7 +10,7 @@ namespace {
 struct SharedWorld {
     TempDir state;
     ksRegistry settings{"Zibbet", 0, 3, state.path() / "config"};
-    WindowlessOS os{settings};
+    FakeDesktop os{settings}; // never started: the play screens draw on its memory display
     ksCanvas canvas{os.video};
     SteppedCounter counter{60};
     ksTimer timer{counter};
@@ -40,6 +40,10 @@ void PlayWorld::TearDownTestSuite() {
 
 uint32_t PlayWorld::shownPixel(int x, int y) {
     return g_world->os.video.shownPixel(x, y);
+}
+
+uint32_t PlayWorld::backgroundAt(int x, int y) {
+    return g_world->canvas.buffer(ksCanvas::Buffer::Background)[static_cast<std::size_t>(y) * kWidth + x];
 }
 
 ksCanvas& PlayWorld::canvas() {
@@ -102,6 +106,25 @@ void PlayWorld::start(GameScreen& screen, int id) {
     m_title->redraw();
     m_title->switchTo = id;
     frame();
+}
+
+void PlayWorld::startPlaying(PlayScreen& screen, int id) {
+    start(screen, id);
+    ASSERT_TRUE(runUntil([&] { return screen.state() == PlayScreen::kPlaying; }));
+    // The intro comes with the first play; it is answered like any dialog.
+    ASSERT_TRUE(screen.introDialog().isOpen());
+    answerWithEnter(screen, screen.introDialog());
+}
+
+void PlayWorld::waitUntilInteractive(PlayScreen& screen) {
+    ASSERT_TRUE(
+        runUntil([&] { return screen.dialogs().top() && screen.dialogs().top()->isInteractive(); }, 600));
+}
+
+void PlayWorld::answerWithEnter(PlayScreen& screen, DialogBox& box) {
+    waitUntilInteractive(screen);
+    typeKey(kEnter);
+    ASSERT_TRUE(runUntil([&] { return !box.isOpen(); }, 60));
 }
 
 void PlayWorld::frame() {

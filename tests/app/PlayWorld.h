@@ -3,16 +3,17 @@
 
 #include "app/GameContext.h"
 #include "app/GameScreen.h"
+#include "app/PlayScreen.h"
 #include "app/ScreenManager.h"
 #include "engine/core/ksTimer.h"
 #include "engine/input/ksInputState.h"
-#include "engine/os/KestrinOS.h"
 #include "engine/resources/ksResources.h"
 #include "engine/store/GameStats.h"
 #include "engine/store/HighScoreTable.h"
 #include "engine/store/PlayerProfile.h"
 #include "engine/store/ksRegistry.h"
 #include "engine/video/ksCanvas.h"
+#include "support/FakeDesktop.h"
 #include "support/FakeMixer.h"
 #include "support/TestSupport.h"
 
@@ -22,35 +23,6 @@
 
 #include <gtest/gtest.h>
 
-// An OS layer with no window: the play screens never ask it for anything.
-class WindowlessOS final : public KestrinOS {
-public:
-    explicit WindowlessOS(ksRegistry& settings)
-        : KestrinOS(settings) {}
-
-    ksVideo& display() override { return video; }
-    bool captureShownPicture(std::span<uint32_t>) override { return false; }
-    void showMessage(MessageIcon, const std::string&, const std::string&) override {}
-    bool openUrl(const std::string&) override { return false; }
-    DesktopInfo queryDesktop() override { return {1024, 768, 32}; }
-
-    MemoryVideo video{640, 480};
-
-protected:
-    bool isPlacementOnDesktop(int, int) override { return true; }
-    bool createWindow() override { return true; }
-    bool initVideo(int, bool) override { return true; }
-    void releaseVideo() override {}
-    void placeWindow(int, int) override {}
-    void restoreWindow() override {}
-    void raiseWindow() override {}
-    void pumpEvents(InputEventQueue&, bool) override {}
-    void setSystemCursorVisible(bool) override {}
-    bool pointerPosition(int&, int&) const override { return false; }
-    void warpPointer(int, int) override {}
-    void endPass(bool) override {}
-};
-
 // A screen that stands in for the title: it paints one colour and switches when told to.
 class StandInScreen final : public GameScreen {
 public:
@@ -59,7 +31,7 @@ public:
     StandInScreen(ksCanvas& canvas, ScreenManager& screens)
         : m_canvas(canvas)
         , m_screens(screens) {}
-    void enter() override { ++entered; }
+    void enter() override {}
     bool update() override {
         if (switchTo < 0) {
             return false;
@@ -79,7 +51,6 @@ public:
     }
 
     int switchTo = -1;
-    int entered = 0;
     int redrawn = 0;
 
 private:
@@ -93,6 +64,7 @@ class PlayWorld : public ::testing::Test {
 public:
     static constexpr int kWidth = 640;
     static constexpr int kHeight = 480;
+    static constexpr int kEnter = 13;
 
 protected:
     // The resources are loaded once for the whole suite; pictures and fonts are shared.
@@ -120,6 +92,13 @@ protected:
         return done();
     }
 
+    // Starts `screen` at `id`, waits until it plays and answers its intro.
+    void startPlaying(PlayScreen& screen, int id);
+    // Runs frames until the top dialog of `screen` takes input.
+    void waitUntilInteractive(PlayScreen& screen);
+    // Waits until the dialogs take input, presses Enter and waits until `box` has closed.
+    void answerWithEnter(PlayScreen& screen, DialogBox& box);
+
     // Input as the window would deliver it, seen from the next frame on.
     void movePointer(int x, int y);
     // A press in one frame and the release in the next, at (x, y).
@@ -127,10 +106,10 @@ protected:
     void typeKey(int code);
 
     const std::filesystem::path& dataDir() const { return m_home.path(); }
-    GameStats& classicStats() { return m_stats[0]; }
 
     // The picture on the display after the last frame, as 0x00RRGGBB.
     static uint32_t shownPixel(int x, int y);
+    static uint32_t backgroundAt(int x, int y);
     static ksCanvas& canvas();
     static ksResources& resources();
     static ksTimer& timer();

@@ -6,13 +6,13 @@
 #include "engine/core/GamePaths.h"
 #include "engine/core/ksTimer.h"
 #include "engine/input/ksInputState.h"
-#include "engine/os/KestrinOS.h"
 #include "engine/resources/ksResources.h"
 #include "engine/store/GameStats.h"
 #include "engine/store/HighScoreTable.h"
 #include "engine/store/PlayerProfile.h"
 #include "engine/store/ksRegistry.h"
 #include "engine/video/ksCanvas.h"
+#include "support/FakeDesktop.h"
 #include "support/FakeMixer.h"
 #include "support/TestSupport.h"
 
@@ -24,64 +24,15 @@
 
 #include <gtest/gtest.h>
 
-// An OS layer that records what the screens ask of the desktop instead of doing it.
-class FakeDesktop final : public KestrinOS {
-public:
-    struct Mode {
-        int depth = 0;
-        bool windowed = false;
-    };
-
-    explicit FakeDesktop(ksRegistry& settings)
-        : KestrinOS(settings) {}
-
-    MemoryVideo video{640, 480};
-    std::vector<std::string> openedUrls;
-    // Every display set-up, in order.
-    std::vector<Mode> modes;
-    bool systemCursorVisible = true;
-
-    ksVideo& display() override { return video; }
-    bool captureShownPicture(std::span<uint32_t>) override { return false; }
-    void showMessage(MessageIcon, const std::string&, const std::string&) override {}
-    bool openUrl(const std::string& url) override {
-        openedUrls.push_back(url);
-        return true;
-    }
-    DesktopInfo queryDesktop() override { return {1920, 1080, 32}; }
-
-protected:
-    bool isPlacementOnDesktop(int, int) override { return true; }
-    bool createWindow() override { return true; }
-    bool initVideo(int depth, bool windowed) override {
-        modes.push_back({depth, windowed});
-        video.setReady(true);
-        return true;
-    }
-    void releaseVideo() override { video.setReady(false); }
-    void placeWindow(int, int) override {}
-    void restoreWindow() override {}
-    void raiseWindow() override {}
-    void pumpEvents(InputEventQueue&, bool) override {}
-    void setSystemCursorVisible(bool visible) override { systemCursorVisible = visible; }
-    bool pointerPosition(int& x, int& y) const override {
-        x = y = 100;
-        return true;
-    }
-    void warpPointer(int, int) override {}
-    void endPass(bool) override {}
-};
-
 // Stands in for the screens a test does not look at; it can ask for a switch or go back.
 struct StandInScreen final : GameScreen {
     ScreenManager* manager = nullptr;
-    int enters = 0;
     int redraws = 0;
     // At its next update: asks for this screen (when 0 or more) or goes back (when `leave`).
     int requestNext = -1;
     bool leave = false;
 
-    void enter() override { ++enters; }
+    void enter() override {}
     bool update() override;
     void setFocusLost(bool) override {}
     void draw() override {}

@@ -61,6 +61,8 @@ TEST(OptionsRulesTest, TheDifficultyBoxesActAsRadioButtons) {
 TEST_F(OptionsWorld, TheColoursKnobSnapsWhileDraggedAndTheCountIsSaved) {
     profile.setColours(6);
     open(kOptionsScreen);
+    EXPECT_FALSE(panel->hasThemeButtons()) << "only one theme is unlocked";
+    EXPECT_EQ(panel->dialogs().top()->layout().buttonCount, 1);
     EXPECT_FLOAT_EQ(panel->dialogs().getSliderValue(OptionsPanel::kColoursSlider), 1.0f);
     dragSlider(OptionsPanel::kColoursSlider, 0.9f, 0.4f);
     EXPECT_EQ(profile.colours(), 4);
@@ -164,32 +166,32 @@ TEST_F(OptionsWorld, OkClosesThePanelAfterItsFadeOut) {
     ASSERT_TRUE(runUntil([&] { return screens.current() == kTitleScreen; }, 30));
 }
 
-TEST_F(OptionsWorld, ThePuzzleVariantHasOnlyTheVolumesAndTheDisplayBoxes) {
-    open(kPuzzleOptionsScreen);
-    const DialogSpec& layout = panel->dialogs().top()->layout();
-    EXPECT_EQ(layout.height, 300);
-    EXPECT_EQ(layout.sliderCount, 2);
-    EXPECT_EQ(layout.checkboxCount, 3);
-    EXPECT_EQ(panel->firstDisplayBox(), 0);
-    EXPECT_EQ(layout.buttonCount, 1);
-}
+struct Variant {
+    int screen, height, checkboxes, firstDisplayBox;
+};
 
-TEST_F(OptionsWorld, TheActionVariantHasTheDifficultyButNoColoursOrThemes) {
+class PanelVariants : public OptionsWorld, public ::testing::WithParamInterface<Variant> {};
+
+TEST_P(PanelVariants, HaveTheVolumesTheDisplayBoxesAndTheDifficultyWhereItApplies) {
     profile.setDifficulty(1);
-    open(kActionOptionsScreen);
+    open(GetParam().screen);
     const DialogSpec& layout = panel->dialogs().top()->layout();
-    EXPECT_EQ(layout.height, 380);
+    EXPECT_EQ(layout.height, GetParam().height);
     EXPECT_EQ(layout.sliderCount, 2);
-    EXPECT_EQ(layout.checkboxCount, 6);
-    EXPECT_EQ(box(1), kCheckboxTicked);
-    EXPECT_EQ(panel->firstDisplayBox(), 3);
+    EXPECT_EQ(layout.checkboxCount, GetParam().checkboxes);
+    EXPECT_EQ(layout.buttonCount, 1);
+    EXPECT_EQ(panel->firstDisplayBox(), GetParam().firstDisplayBox);
+    if (GetParam().firstDisplayBox > 0) {
+        EXPECT_EQ(box(1), kCheckboxTicked);
+    }
+    const ksFont* labels = resources->getFont("font_dlg_med");
+    EXPECT_EQ(labels->tracking(), -2.0f) << "the label font keeps the panel's spacing";
+    EXPECT_EQ(labels->spaceWidth(), 4);
 }
 
-TEST_F(OptionsWorld, WithOneThemeUnlockedThereAreNoThemeArrows) {
-    open(kOptionsScreen);
-    EXPECT_FALSE(panel->hasThemeButtons());
-    EXPECT_EQ(panel->dialogs().top()->layout().buttonCount, 1);
-}
+INSTANTIATE_TEST_SUITE_P(PuzzleAndAction, PanelVariants,
+                         ::testing::Values(Variant{kPuzzleOptionsScreen, 300, 3, 0},
+                                           Variant{kActionOptionsScreen, 380, 6, 3}));
 
 TEST_F(OptionsWorld, TheThemeArrowsStepThroughTheUnlockedThemesAndWrap) {
     profile.unlockNextTheme();
@@ -205,13 +207,6 @@ TEST_F(OptionsWorld, TheThemeArrowsStepThroughTheUnlockedThemesAndWrap) {
     EXPECT_EQ(profile.theme(), 2);
     EXPECT_EQ(storedProfile().theme(), 2);
     EXPECT_EQ(screens.current(), kOptionsScreen) << "the arrows do not close the panel";
-}
-
-TEST_F(OptionsWorld, TheLabelFontKeepsThePanelsSpacing) {
-    open(kPuzzleOptionsScreen);
-    const ksFont* labels = resources->getFont("font_dlg_med");
-    EXPECT_EQ(labels->tracking(), -2.0f);
-    EXPECT_EQ(labels->spaceWidth(), 4);
 }
 
 } // namespace

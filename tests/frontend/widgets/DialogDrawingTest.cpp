@@ -2,6 +2,7 @@
 // they report, missing pictures and fonts, and composing that stays in the spare buffer.
 #include "WidgetWorld.h"
 #include "frontend/widgets/DialogLayout.h"
+#include "support/TestSupport.h"
 
 #include <gmock/gmock.h>
 
@@ -26,26 +27,6 @@ struct DialogDrawing : WidgetWorld {
             inside = match;
         }
         return starts;
-    }
-    // Checks, before the frame is presented, that every pixel the frame changed lies inside a
-    // reported dirty rectangle.
-    int changesOutsideDirty() const {
-        const uint32_t* frame = canvas.buffer(ksCanvas::Buffer::Frame);
-        const uint32_t* background = canvas.buffer(ksCanvas::Buffer::Background);
-        int outside = 0;
-        for (int y = 0; y < kHeight; ++y) {
-            for (int x = 0; x < kWidth; ++x) {
-                if (frame[y * kWidth + x] == background[y * kWidth + x]) {
-                    continue;
-                }
-                bool covered = false;
-                for (const ScreenRect& r : canvas.dirtyList()) {
-                    covered = covered || r.contains(x, y);
-                }
-                outside += covered ? 0 : 1;
-            }
-        }
-        return outside;
     }
 };
 
@@ -114,7 +95,7 @@ TEST_F(DialogDrawing, TheFadeInDrawsVeilAndDialogAtTheOpacityIntoTheFrameOnly) {
         const int level = static_cast<int>(0.25f * 0.5f * 255.0f);
         const int red = static_cast<int>((screenPixel >> 16) & 0xFF);
         EXPECT_EQ(static_cast<int>((frameAt(600, 450) >> 16) & 0xFF), red + (((0 - red) * level) >> 8));
-        EXPECT_EQ(changesOutsideDirty(), 0);
+        EXPECT_EQ(changesOutsideDirty(canvas), 0);
     });
     EXPECT_EQ(canvas.clipRect(), screenClip);
 }
@@ -139,7 +120,7 @@ TEST_F(DialogDrawing, AHoveredButtonShowsItsHoverFaceAndCaptionAsLiveDrawing) {
         EXPECT_EQ(frameAt(no.x - 45, no.y - 20), look::kButtonOver);
         EXPECT_EQ(backgroundAt(no.x - 45, no.y - 20), look::kButton);
         EXPECT_EQ(frameAt(no.x, no.y + 3), look::kButtonInk) << "the caption over the face";
-        EXPECT_EQ(changesOutsideDirty(), 0);
+        EXPECT_EQ(changesOutsideDirty(canvas), 0);
     });
     EXPECT_TRUE(box.isButtonHovered(1));
     EXPECT_FALSE(box.isButtonHovered(0));
@@ -156,7 +137,7 @@ TEST_F(DialogDrawing, TheEntryTextAndCaretAreDrawnInsideTheField) {
     for (int i = 0; i < 16 && !caretSeen; ++i) {
         frame([&] {
             box.update();
-            EXPECT_EQ(changesOutsideDirty(), 0);
+            EXPECT_EQ(changesOutsideDirty(canvas), 0);
             EXPECT_EQ(frameAt(320 - 24, 305), look::kEntryInk);
             EXPECT_NE(frameAt(320 - 25, 305), look::kEntryInk);
             caretSeen = frameAt(320 + 24 + 5, 305) == look::kEntryInk;

@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int kEnter = 13;
 // The 520 x 220 out-of-moves dialog around the screen's centre: its "UNDO LAST MOVE" button.
 constexpr int kUndoLastMoveX = 60 + 361, kUndoLastMoveY = 130 + 170;
 constexpr int kNewGameButtonX = 80, kNewGameButtonY = 377;
@@ -28,22 +27,7 @@ struct Cell {
 
 class ClassicScreenTest : public PlayWorld {
 protected:
-    void SetUp() override {
-        start(screen, kClassicScreen);
-        ASSERT_TRUE(runUntil([&] { return screen.state() == PlayScreen::kPlaying; }));
-        ASSERT_TRUE(screen.introDialog().isOpen());
-        answerWithEnter(screen.introDialog());
-    }
-
-    void waitUntilInteractive() {
-        ASSERT_TRUE(
-            runUntil([&] { return screen.dialogs().top() && screen.dialogs().top()->isInteractive(); }, 600));
-    }
-    void answerWithEnter(DialogBox& box) {
-        waitUntilInteractive();
-        typeKey(kEnter);
-        ASSERT_TRUE(runUntil([&] { return !box.isOpen(); }, 60));
-    }
+    void SetUp() override { startPlaying(screen, kClassicScreen); }
 
     // A game of `prizes` prizes on a board whose top row is `row` and whose other places are
     // empty.
@@ -93,7 +77,7 @@ protected:
         clickPlace(0, 0);
         ASSERT_TRUE(runUntil([&] { return screen.state() == ClassicScreen::kGameOver; }, 1200));
         ASSERT_TRUE(runUntil([&] { return screen.endDialog().isOpen(); }, 600));
-        waitUntilInteractive();
+        waitUntilInteractive(screen);
     }
 
     ClassicScreen screen{*m_context};
@@ -167,7 +151,7 @@ TEST_F(ClassicScreenTest, StatisticsAreSavedAtEveryPopAndAtTheEndAndALossCountsE
     EXPECT_EQ(stored().gamesWon(), 0);
 
     ASSERT_TRUE(runUntil([&] { return screen.outOfMovesDialog().isOpen(); }, 300));
-    waitUntilInteractive();
+    waitUntilInteractive(screen);
     click(kUndoLastMoveX, kUndoLastMoveY);
     ASSERT_TRUE(runUntil([&] { return !screen.outOfMovesDialog().isOpen(); }, 60));
     EXPECT_EQ(screen.state(), PlayScreen::kPlaying);
@@ -232,12 +216,11 @@ TEST_F(ClassicScreenTest, AfterANewGameADialogStillLeavesTheBareBackdropBehindIt
     frame();
     click(109, 463); // the help button
     ASSERT_TRUE(screen.helpDialog().isOpen());
-    answerWithEnter(screen.helpDialog());
+    answerWithEnter(screen, screen.helpDialog());
     // The board is drawn afresh every frame; the background must not keep a picture of it.
     const ClassicBoard& board = screen.game().board();
     const int x = board.columnX(0) + 14, y = board.rowY(0, 0) + 18;
-    EXPECT_EQ(canvas().buffer(ksCanvas::Buffer::Background)[static_cast<std::size_t>(y) * kWidth + x],
-              resources().getImage("main")->pixelAt(x, y));
+    EXPECT_EQ(backgroundAt(x, y), resources().getImage("main")->pixelAt(x, y));
 }
 
 TEST_F(ClassicScreenTest, TheBuiltInPlayerOnlyClicksWhenTheBoardIsStill) {
@@ -253,7 +236,7 @@ TEST_F(ClassicScreenTest, TheBuiltInPlayerOnlyClicksWhenTheBoardIsStill) {
     ASSERT_TRUE(screen.newGameDialog().isOpen());
     frames(2);
     EXPECT_EQ(screen.autoplayView().dialog, AutoplayView::Dialog::None) << "still fading in";
-    waitUntilInteractive();
+    waitUntilInteractive(screen);
     EXPECT_EQ(screen.autoplayView().dialog, AutoplayView::Dialog::Enter);
 }
 

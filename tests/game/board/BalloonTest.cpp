@@ -89,12 +89,11 @@ TEST(BalloonAnimation, APopEndsAtATenthOfASecond) {
     EXPECT_EQ(balloon.colour(), 1) << "the colour stays; only the state changes";
 }
 
-TEST(BalloonAnimation, ARiseTakesFiveMillisecondsPerPixel) {
+TEST(BalloonAnimation, ARiseTakesFiveMillisecondsPerPixelAndRestartsFromWhereItIsShown) {
     Balloon balloon = resting(0);
     balloon.startRise(-37.0f); // from one row below
     EXPECT_TRUE(balloon.isRising());
     EXPECT_FLOAT_EQ(balloon.offsetY(), 37.0f);
-
     balloon.update(0.0925f); // half of 37 x 0.005 s
     EXPECT_NEAR(balloon.offsetY(), 18.5f, 1e-3f);
     balloon.update(0.09f);
@@ -102,16 +101,14 @@ TEST(BalloonAnimation, ARiseTakesFiveMillisecondsPerPixel) {
     balloon.update(0.0026f);
     EXPECT_EQ(balloon.state(), BalloonState::Resting);
     EXPECT_FLOAT_EQ(balloon.offsetY(), 0.0f);
-}
 
-TEST(BalloonAnimation, ARiseRestartsFromWhereTheBalloonIsShown) {
-    Balloon balloon = resting(0);
     balloon.startRise(-37.0f);
     balloon.update(0.0925f);
     balloon.startRise(37.0f); // now pushed down a row: starts above, at 18.5 - 37
     EXPECT_NEAR(balloon.offsetY(), -18.5f, 1e-3f);
-    balloon.update(1.0f);
-    EXPECT_FLOAT_EQ(balloon.offsetY(), 0.0f);
+    balloon.finishRise();
+    EXPECT_EQ(balloon.state(), BalloonState::Resting);
+    EXPECT_FLOAT_EQ(balloon.offsetY(), 0.0f) << "finishing ends the slide at once";
 }
 
 TEST(BalloonAnimation, OnlyRestingOrRisingBalloonsRise) {
@@ -125,14 +122,6 @@ TEST(BalloonAnimation, OnlyRestingOrRisingBalloonsRise) {
     popping.startRise(-37.0f);
     EXPECT_TRUE(popping.isPopping());
     EXPECT_FLOAT_EQ(popping.offsetY(), 0.0f);
-}
-
-TEST(BalloonAnimation, FinishRiseEndsTheSlideAtOnce) {
-    Balloon balloon = resting(0);
-    balloon.startRise(-74.0f);
-    balloon.finishRise();
-    EXPECT_EQ(balloon.state(), BalloonState::Resting);
-    EXPECT_FLOAT_EQ(balloon.offsetY(), 0.0f);
 }
 
 TEST(BalloonAnimation, AShakeSwaysForPointEightSecondsAfterItsDelay) {

@@ -47,23 +47,16 @@ TEST(BoardGroups, FollowTheFourNeighboursOfOneColour) {
     EXPECT_TRUE(board.group().empty());
 }
 
-TEST(BoardGroups, CornersNeverJoin) {
+TEST(BoardGroups, CornersPoppingBalloonsAndThePrizeShelfNeverJoin) {
     ClassicBoard board;
     fillGrid(board, {"01", "10"});
     EXPECT_EQ(groupAt(board, 0, 0), 1);
     EXPECT_EQ(groupAt(board, 1, 1), 1);
     EXPECT_EQ(groupAt(board, 0, 1), 1);
-}
-
-TEST(BoardGroups, PoppingBalloonsJoinNoGroupOnThePlayFields) {
-    ClassicBoard board;
     fillGrid(board, {"000"});
     board.cellAt(0, 1).startPopping();
     EXPECT_EQ(groupAt(board, 0, 0), 1);
     EXPECT_EQ(groupAt(board, 0, 2), 1);
-}
-
-TEST(BoardGroups, ThePrizeShelfNeverGroups) {
     PrizeShelf shelf;
     fillGrid(shelf, {"000000000000000"});
     EXPECT_EQ(groupAt(shelf, 0, 7), 1);
@@ -87,7 +80,7 @@ TEST(BoardHitTest, BoxesIncludeTheirEdgesAndTiesGoToTheEarlierPlace) {
     EXPECT_EQ(board.cellAtPoint(sharedX + 1, top + 10), &board.cellAt(0, 1));
 }
 
-TEST(BoardHitTest, EmptyPlacesAndMissesSelectNothing) {
+TEST(BoardHitTest, EmptyPlacesAndMissesSelectNothingButPoppingBalloonsCatchThePointer) {
     ClassicBoard board;
     fillGrid(board, {"0.", "00"});
     const auto [x, y] = centreOf(board, 0, 1);
@@ -95,14 +88,9 @@ TEST(BoardHitTest, EmptyPlacesAndMissesSelectNothing) {
     EXPECT_EQ(board.selectedRecord(), nullptr);
     EXPECT_EQ(board.findGroup(), 0);
     EXPECT_EQ(board.cellAtPoint(0, 0), nullptr);
-}
-
-TEST(BoardHitTest, PoppingBalloonsStillCatchThePointer) {
-    ClassicBoard board;
-    fillGrid(board, {"0"});
     board.cellAt(0, 0).startPopping();
-    const auto [x, y] = centreOf(board, 0, 0);
-    EXPECT_EQ(board.cellAtPoint(x, y), &board.cellAt(0, 0));
+    const auto [px, py] = centreOf(board, 0, 0);
+    EXPECT_EQ(board.cellAtPoint(px, py), &board.cellAt(0, 0));
 }
 
 TEST(BoardRise, BalloonsFloatUpIntoGapsAndSlideFromWhereTheyWere) {

@@ -60,8 +60,10 @@ public:
         }
     }
 
-    int plays(std::string_view cue) const { return count(true, cue); }
-    int stops(std::string_view cue) const { return count(false, cue); }
+    int plays(std::string_view cue) const {
+        return static_cast<int>(std::count_if(events.begin(), events.end(),
+                                              [&](const Event& e) { return e.play && e.cue == cue; }));
+    }
     bool isPlaying(std::string_view cue) const {
         return std::any_of(m_playing.begin(), m_playing.end(),
                            [&](const auto& p) { return p.second == cue; });
@@ -80,17 +82,12 @@ public:
     std::vector<Event> events;
 
 private:
-    int count(bool play, std::string_view cue) const {
-        return static_cast<int>(std::count_if(
-            events.begin(), events.end(), [&](const Event& e) { return e.play == play && e.cue == cue; }));
-    }
-
     std::map<int, std::string> m_playing;
     int m_nextChannel = 0;
 };
 
 // Opaque pictures of one size and colour, made the first time a name is asked for, so tests can
-// both draw them and tell which resource an effect chose. Names in `missing` answer null.
+// both draw them and tell which resource an effect chose.
 class PictureBook {
 public:
     PictureBook(ksCanvas& canvas, int width, int height, uint32_t rgb = 0xFF0000)
@@ -100,12 +97,8 @@ public:
         , m_rgb(rgb) {}
 
     void setSize(const std::string& name, int width, int height) { m_sizes[name] = {width, height}; }
-    std::vector<std::string> missing;
 
     const ksImage* get(const char* name) {
-        if (std::find(missing.begin(), missing.end(), name) != missing.end()) {
-            return nullptr;
-        }
         auto& slot = m_pictures[name];
         if (!slot) {
             const auto size = m_sizes.find(name);

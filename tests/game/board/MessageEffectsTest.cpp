@@ -40,11 +40,6 @@ struct Messages : ::testing::Test {
     }
 };
 
-TEST_F(Messages, FontsMeasureAsTheBannerExpects) {
-    EXPECT_EQ(tall.getLineHeight(), 19);
-    EXPECT_EQ(short_.getLineHeight(), 11);
-}
-
 TEST_F(Messages, ABannerStartsJustAboveTheScreenAndFallsFasterThanItGlides) {
     BannerMessage banner(clock.timer(), pictures.get("para"), &cues);
     EXPECT_EQ(banner.getDepth(), 110);

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -42,34 +43,27 @@ public:
         const auto found = values.find(name);
         return found == values.end() ? std::string() : found->second;
     }
+    // Takes "name=value" words; an empty value reads as a missing one.
+    void set(std::string_view words) {
+        std::istringstream in{std::string(words)};
+        for (std::string word; in >> word;) {
+            values[word.substr(0, word.find('='))] = word.substr(word.find('=') + 1);
+        }
+    }
 };
 
-// The worked example's values, the same for every skill level, with one prize by default.
-FakeSettings exampleSettings() {
+// The worked example's values, the same for every skill level, with one prize by default;
+// `changes` are "name=value" words that replace them.
+FakeSettings exampleSettings(std::string_view changes = "") {
     FakeSettings settings;
-    const std::map<std::string, std::string> keys = {
-        {"classicSuperPop3", "12"},
-        {"classicSuperPop4", "12"},
-        {"classicSuperPop5", "12,12,12"},
-        {"classicSuperPop6", "12"},
-        {"classicBigGroupBonus", "100,100,100"},
-        {"classicGroupPopPoints", "10,10,10"},
-        {"classicExtraPopPoints", "5,5,5"},
-        {"classicPrizePoints", "20,20,20"},
-        {"classicLastPrize", "5000,5000,5000"},
-        {"classicClearBonus", "1000,1000,1000"},
-        {"classicNotClearBonus", "500,500,500"},
-        {"classicBalloonPenalty", "40,40,40"},
-        {"classicRows", "8,8,8"},
-        {"classicPrizes", "1,1,1"},
-        {"classicMinPrizeRow", "3,3,3"},
-        {"classicMaxPrizeRow", "6,6,6"},
-        {"3BalloonsMultiplier", "1.0"},
-        {"4BalloonsMultiplier", "1.0"},
-        {"5BalloonsMultiplier", "1.0"},
-        {"6BalloonsMultiplier", "1.0"},
-    };
-    settings.values = keys;
+    settings.set(
+        "classicSuperPop3=12 classicSuperPop4=12 classicSuperPop5=12,12,12 classicSuperPop6=12 "
+        "classicBigGroupBonus=100,100,100 classicGroupPopPoints=10,10,10 classicExtraPopPoints=5,5,5 "
+        "classicPrizePoints=20,20,20 classicLastPrize=5000,5000,5000 classicClearBonus=1000,1000,1000 "
+        "classicNotClearBonus=500,500,500 classicBalloonPenalty=40,40,40 classicRows=8,8,8 "
+        "classicPrizes=1,1,1 classicMinPrizeRow=3,3,3 classicMaxPrizeRow=6,6,6 3BalloonsMultiplier=1.0 "
+        "4BalloonsMultiplier=1.0 5BalloonsMultiplier=1.0 6BalloonsMultiplier=1.0");
+    settings.set(changes);
     return settings;
 }
 
@@ -148,9 +142,21 @@ protected:
         }
     }
 
+    // Deals `rows` with one prize at the top left, pops the group there and ends the game.
+    ClassicEnd popToTheEnd(std::initializer_list<const char*> rows, std::string_view changes = "") {
+        startGame(exampleSettings(changes));
+        layBoard(rows, {{0, 0}});
+        click(0, 0);
+        play();
+        EXPECT_TRUE(game.isReadyToEnd());
+        scoreBeforeEnd = game.score();
+        return game.endGame();
+    }
+
     Recorder recorder;
     ClassicGame game;
     int scored = 0;
+    int32_t scoreBeforeEnd = 0;
     std::vector<int32_t> landed;
 };
 
@@ -165,9 +171,8 @@ TEST(ClassicTuningRead, MissingKeysReadAsZeroAndBoardShapesAreClamped) {
     EXPECT_FLOAT_EQ(tuning.multiplierFor(5), 0.0f);
 
     FakeSettings odd;
-    odd.values = {{"classicRows", "12,5,10"},      {"classicPrizes", "0,20,7"},
-                  {"classicMinPrizeRow", "8,2,0"}, {"classicMaxPrizeRow", "3,9,4"},
-                  {"4BalloonsMultiplier", "1.5"},  {"classicGroupPopPoints", "10;20"}};
+    odd.set("classicRows=12,5,10 classicPrizes=0,20,7 classicMinPrizeRow=8,2,0 classicMaxPrizeRow=3,9,4 "
+            "4BalloonsMultiplier=1.5 classicGroupPopPoints=10;20");
     const ClassicTuning clamped = ClassicTuning::read(odd);
     EXPECT_THAT(clamped.rows, ElementsAre(10, 5, 10));
     EXPECT_THAT(clamped.prizes, ElementsAre(1, 15, 7));
@@ -179,9 +184,7 @@ TEST(ClassicTuningRead, MissingKeysReadAsZeroAndBoardShapesAreClamped) {
 
 TEST(ClassicTuningRead, AMultiplierThatIsNotANumberReadsAsZeroWithOneLogLine) {
     LogCapture log;
-    FakeSettings settings = exampleSettings();
-    settings.values["6BalloonsMultiplier"] = "inf";
-    const ClassicTuning tuning = ClassicTuning::read(settings);
+    const ClassicTuning tuning = ClassicTuning::read(exampleSettings("6BalloonsMultiplier=inf"));
     EXPECT_FLOAT_EQ(tuning.multiplierFor(6), 0.0f);
     EXPECT_FLOAT_EQ(tuning.multiplierFor(5), 1.0f);
     EXPECT_EQ(log.lines().size(), 1u);
@@ -189,13 +192,9 @@ TEST(ClassicTuningRead, AMultiplierThatIsNotANumberReadsAsZeroWithOneLogLine) {
 }
 
 TEST_F(ClassicTable, ADealFillsTheRowsAndHidesPrizeIInColumnI) {
-    FakeSettings settings = exampleSettings();
-    settings.values["classicRows"] = "6,6,6";
-    settings.values["classicPrizes"] = "15,15,15";
-    settings.values["classicMinPrizeRow"] = "2,2,2";
-    settings.values["classicMaxPrizeRow"] = "5,5,5";
-    settings.values["classicSuperPop4"] = "7,8,9";
-    startGame(settings, {1, 4, 2});
+    startGame(exampleSettings("classicRows=6,6,6 classicPrizes=15,15,15 classicMinPrizeRow=2,2,2 "
+                              "classicMaxPrizeRow=5,5,5 classicSuperPop4=7,8,9"),
+              {1, 4, 2});
     const BalloonBoard& board = game.board();
     EXPECT_EQ(game.prizeTotal(), 15);
     EXPECT_EQ(game.superPopThreshold(), 8);
@@ -286,9 +285,7 @@ TEST_F(ClassicTable, HoverHighlightsTheGroupAndHoldingPressesIt) {
 }
 
 TEST_F(ClassicTable, SuperPopsShowTheirBannerAndCheer) {
-    FakeSettings settings = exampleSettings();
-    settings.values["classicSuperPop5"] = "4,4,4";
-    startGame(settings);
+    startGame(exampleSettings("classicSuperPop5=4,4,4"));
     layBoard({"000111", "222333", "010101"}, {{2, 0}});
     click(0, 0); // 3: no super pop
     EXPECT_TRUE(recorder.banners.empty());
@@ -311,10 +308,7 @@ TEST_F(ClassicTable, SuperPopsShowTheirBannerAndCheer) {
 }
 
 TEST_F(ClassicTable, ASuperPopWithoutAMultiplierStillPaysItsBonus) {
-    FakeSettings settings = exampleSettings();
-    settings.values.erase("5BalloonsMultiplier");
-    settings.values["classicSuperPop5"] = "4,4,4";
-    startGame(settings);
+    startGame(exampleSettings("5BalloonsMultiplier= classicSuperPop5=4,4,4"));
     layBoard({"0000", "1212"}, {{1, 0}});
     const ClassicPointerResult result = click(0, 0);
     EXPECT_EQ(result.pointsShown, 100);
@@ -322,9 +316,7 @@ TEST_F(ClassicTable, ASuperPopWithoutAMultiplierStillPaysItsBonus) {
 }
 
 TEST_F(ClassicTable, UncoveredPrizesFlyToTheNearestFreeShelfSlotAndScoreByHeight) {
-    FakeSettings settings = exampleSettings();
-    settings.values["classicPrizes"] = "2,2,2";
-    startGame(settings);
+    startGame(exampleSettings("classicPrizes=2,2,2"));
     layBoard({"011", "011", "111", "111"}, {{2, 0}, {3, 2}});
     click(0, 0);
     const int columnX = game.board().columnX(0);
@@ -380,18 +372,12 @@ TEST_F(ClassicTable, FreeingEveryPrizeEndsUndoAndCheers) {
 }
 
 TEST_F(ClassicTable, WinningWithNoBalloonsLeftPaysTheClearBonus) {
-    startGame();
-    layBoard({"22"}, {{0, 0}});
-    click(0, 0);
-    play();
-    ASSERT_TRUE(game.isReadyToEnd());
+    const ClassicEnd end = popToTheEnd({"22"});
     EXPECT_EQ(recorder.count("cheer_all_clear"), 1);
-    const int32_t before = game.score();
-    const ClassicEnd end = game.endGame();
     EXPECT_TRUE(end.won);
     EXPECT_EQ(end.balloonsLeft, 0);
     EXPECT_EQ(end.bonus, 1000);
-    EXPECT_EQ(game.score(), before + 1000);
+    EXPECT_EQ(game.score(), scoreBeforeEnd + 1000);
     EXPECT_TRUE(game.allBalloonsPopped());
     EXPECT_STREQ(recorder.banners.back().line1.data(), "All Balloons Popped!");
     EXPECT_STREQ(recorder.banners.back().line2Format, "BONUS %s pts");
@@ -400,47 +386,26 @@ TEST_F(ClassicTable, WinningWithNoBalloonsLeftPaysTheClearBonus) {
     EXPECT_FALSE(game.isReadyToEnd()) << "a game ends once";
 }
 
-TEST_F(ClassicTable, WinningWithTenLeftPaysTheSmallBonusAndElevenLeftNone) {
-    startGame();
-    layBoard({"201010", "210101"}, {{0, 0}});
-    click(0, 0);
-    play();
-    ASSERT_TRUE(game.isReadyToEnd());
+TEST_F(ClassicTable, WinningWithTenLeftPaysTheSmallBonusAndElevenLeftOrANegativeBonusNone) {
+    ClassicEnd end = popToTheEnd({"201010", "210101"});
     EXPECT_EQ(recorder.count("cheer_6-10_left"), 2) << "all prizes out, then no moves with 10 left";
-    const int32_t before = game.score();
-    ClassicEnd end = game.endGame();
     EXPECT_TRUE(end.won);
     EXPECT_EQ(end.balloonsLeft, 10);
     EXPECT_EQ(end.bonus, 500 - 10 * 40);
-    EXPECT_EQ(game.score(), before + 100);
+    EXPECT_EQ(game.score(), scoreBeforeEnd + 100);
     EXPECT_STREQ(recorder.banners.back().line1.data(), "10 balloons left!");
     EXPECT_STREQ(recorder.banners.back().line2Format, "%s Bonus!");
 
-    recorder.banners.clear();
-    startGame();
-    layBoard({"201010", "210101", ".0"}, {{0, 0}});
-    click(0, 0);
-    play();
-    ASSERT_TRUE(game.isReadyToEnd());
-    end = game.endGame();
+    end = popToTheEnd({"201010", "210101", ".0"});
     EXPECT_TRUE(end.won);
     EXPECT_EQ(end.balloonsLeft, 11);
     EXPECT_EQ(end.bonus, 0);
     EXPECT_STREQ(recorder.banners.back().line1.data(), "Next time leave 10 or fewer balloons for a bonus!");
     EXPECT_EQ(recorder.banners.back().line2Format, nullptr);
-}
 
-TEST_F(ClassicTable, ABonusThatComesOutNegativeIsNotShown) {
-    FakeSettings settings = exampleSettings();
-    settings.values["classicBalloonPenalty"] = "100,100,100";
-    startGame(settings);
-    layBoard({"201010", "210101"}, {{0, 0}});
-    click(0, 0);
-    play();
-    const int32_t before = game.score();
-    const ClassicEnd end = game.endGame();
+    end = popToTheEnd({"201010", "210101"}, "classicBalloonPenalty=100,100,100");
     EXPECT_EQ(end.bonus, 0);
-    EXPECT_EQ(game.score(), before);
+    EXPECT_EQ(game.score(), scoreBeforeEnd);
     EXPECT_STREQ(recorder.banners.back().line1.data(), "10 balloons left!");
     EXPECT_EQ(recorder.banners.back().line2Format, nullptr);
 }
@@ -456,6 +421,9 @@ TEST_F(ClassicTable, StuckWithAPrizeStillHiddenLosesAndTheTrumpetSoundsOnce) {
     }
     EXPECT_TRUE(game.noMoves());
     EXPECT_EQ(recorder.count("loosetrumpet"), 1);
+    const std::size_t cues = recorder.cues.size();
+    EXPECT_EQ(click(0, 0).groupSize, 0) << "no pointer action once no moves are left";
+    EXPECT_EQ(recorder.cues.size(), cues);
     game.setPrizeInFlight(false);
     ASSERT_TRUE(game.isReadyToEnd());
     const ClassicEnd end = game.endGame();
@@ -473,21 +441,8 @@ TEST_F(ClassicTable, StuckWithAPrizeStillHiddenLosesAndTheTrumpetSoundsOnce) {
     EXPECT_EQ(game.board().cellAt(1, 0).colour(), 2);
 }
 
-TEST_F(ClassicTable, NoPointerActionOnceNoMovesAreLeft) {
-    startGame();
-    layBoard({"2101", "2010", "0101", "1010"}, {{3, 3}});
-    click(0, 0);
-    play();
-    ASSERT_TRUE(game.noMoves());
-    recorder.cues.clear();
-    EXPECT_EQ(click(0, 0).groupSize, 0);
-    EXPECT_TRUE(recorder.cues.empty());
-}
-
 TEST_F(ClassicTable, UndoingTheFirstMoveRestoresTheDealtBoard) {
-    FakeSettings settings = exampleSettings();
-    settings.values["classicPrizes"] = "6,6,6";
-    startGame(settings);
+    startGame(exampleSettings("classicPrizes=6,6,6"));
     const BoardSnapshot dealt = BoardSnapshot::take(game.board(), game.shelf());
     auto firstGroup = [&]() -> std::pair<int, int> {
         for (int row = 0; row < 10; ++row) {
@@ -518,9 +473,7 @@ TEST_F(ClassicTable, UndoingTheFirstMoveRestoresTheDealtBoard) {
 }
 
 TEST_F(ClassicTable, UndoGoesBackOneMoveAtATimeWithTheScoreAfterThePreviousMove) {
-    FakeSettings settings = exampleSettings();
-    settings.values["classicPrizes"] = "2,2,2";
-    startGame(settings);
+    startGame(exampleSettings("classicPrizes=2,2,2"));
     layBoard({"0033", "0044", "1155", "2222"}, {{2, 0}, {3, 3}});
     click(0, 0);
     const int32_t firstScore = game.score();

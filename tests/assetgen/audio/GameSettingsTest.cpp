@@ -17,64 +17,31 @@
 namespace {
 
 // Every key the game reads, and how many values it reads from it.
-struct Key {
-    const char* name;
-    int values;
-};
-
-constexpr Key kKeys[] = {
-    {"dialogFade", 1},
-    {"classicSuperPop3", 3},
-    {"classicSuperPop4", 3},
-    {"classicSuperPop5", 3},
-    {"classicSuperPop6", 3},
-    {"classicBigGroupBonus", 3},
-    {"classicGroupPopPoints", 3},
-    {"classicExtraPopPoints", 3},
-    {"classicPrizePoints", 3},
-    {"classicLastPrize", 3},
-    {"classicClearBonus", 3},
-    {"classicNotClearBonus", 3},
-    {"classicBalloonPenalty", 3},
-    {"classicRows", 3},
-    {"classicPrizes", 3},
-    {"classicMinPrizeRow", 3},
-    {"classicMaxPrizeRow", 3},
-    {"actionGoldGroupBonus", 3},
-    {"actionSuperPop3", 3},
-    {"actionSuperPop4", 3},
-    {"actionSuperPop5", 3},
-    {"actionSuperPop6", 3},
-    {"actionBalloons4", 3},
-    {"actionBalloons5", 3},
-    {"actionBalloons6", 3},
-    {"actionBigGroupBonus", 3},
-    {"actionGroupPopPoints", 3},
-    {"actionExtraPopPoints", 3},
-    {"actionRowFillTime", 3},
-    {"actionRowFillDeduct", 3},
-    {"actionRowFillMinTime", 3},
-    {"actionNumsRowsConstRate", 3},
-    {"actionNumsRowsConstRateDeduct", 3},
-    {"actionRowFillDeductInLevel", 3},
-    {"actionRowFillDeductInLevelMod", 3},
-    {"actionRows", 3},
-    {"actionRowsToAdd", 3},
-    {"actionNumBalloonsToPop", 3},
-    {"actionNumBalloonsToAdd", 3},
-    {"actionNumBalloonsToSub", 3},
-    {"actionMinBalloonsToPop", 3},
-    {"3BalloonsMultiplier", 1},
-    {"4BalloonsMultiplier", 1},
-    {"5BalloonsMultiplier", 1},
-    {"6BalloonsMultiplier", 1},
-    {"zundoURL", 1},
-    {"puzzlesUnlockAfter", 1},
-    {"themesUnlockedAfter", 1},
-    {"puzzlesUnlocked", 1},
-    {"puzzlesUnlockedOnStart", 1},
-    {"themesUnlockedOnStart", 1},
-};
+std::map<std::string, std::size_t> keys() {
+    std::map<std::string, std::size_t> out;
+    std::istringstream one(
+        "dialogFade 3BalloonsMultiplier 4BalloonsMultiplier 5BalloonsMultiplier "
+        "6BalloonsMultiplier zundoURL puzzlesUnlockAfter themesUnlockedAfter puzzlesUnlocked "
+        "puzzlesUnlockedOnStart themesUnlockedOnStart");
+    std::istringstream three(
+        "classicSuperPop3 classicSuperPop4 classicSuperPop5 classicSuperPop6 classicBigGroupBonus "
+        "classicGroupPopPoints classicExtraPopPoints classicPrizePoints classicLastPrize classicClearBonus "
+        "classicNotClearBonus classicBalloonPenalty classicRows classicPrizes classicMinPrizeRow "
+        "classicMaxPrizeRow actionGoldGroupBonus actionSuperPop3 actionSuperPop4 actionSuperPop5 "
+        "actionSuperPop6 actionBalloons4 actionBalloons5 actionBalloons6 actionBigGroupBonus "
+        "actionGroupPopPoints actionExtraPopPoints actionRowFillTime actionRowFillDeduct "
+        "actionRowFillMinTime "
+        "actionNumsRowsConstRate actionNumsRowsConstRateDeduct actionRowFillDeductInLevel "
+        "actionRowFillDeductInLevelMod actionRows actionRowsToAdd actionNumBalloonsToPop "
+        "actionNumBalloonsToAdd actionNumBalloonsToSub actionMinBalloonsToPop");
+    for (std::string name; one >> name;) {
+        out[name] = 1;
+    }
+    for (std::string name; three >> name;) {
+        out[name] = 3;
+    }
+    return out;
+}
 
 std::string settingsText() {
     const GeneratedFile file = generateGameSettings();
@@ -146,12 +113,13 @@ protected:
 
 TEST_F(GameSettingsText, HoldsEveryKeyOnceWithTheValueCountTheGameReads) {
     const std::vector<std::string> lines = nonEmptyLines(text);
-    for (const Key& key : kKeys) {
-        SCOPED_TRACE(key.name);
-        EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string(key.name) + "="), 1);
-        const auto value = lookUp(text, key.name);
+    ASSERT_EQ(keys().size(), 51u);
+    for (const auto& [name, values] : keys()) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), name + "="), 1);
+        const auto value = lookUp(text, name);
         ASSERT_TRUE(value.has_value());
-        EXPECT_EQ(split(*value).size(), static_cast<std::size_t>(key.values));
+        EXPECT_EQ(split(*value).size(), values);
     }
 }
 
@@ -162,12 +130,10 @@ TEST_F(GameSettingsText, IsNameLinesFollowedByValueLinesAndNothingElse) {
     EXPECT_EQ(text.back(), '\n');
     const std::vector<std::string> lines = nonEmptyLines(text);
     ASSERT_EQ(lines.size() % 2, 0u);
-    std::map<std::string, int> known;
-    for (const Key& key : kKeys) {
-        known[std::string(key.name) + "="] = key.values;
-    }
+    const auto known = keys();
     for (std::size_t i = 0; i < lines.size(); i += 2) {
-        EXPECT_TRUE(known.count(lines[i])) << "unexpected name line \"" << lines[i] << "\"";
+        EXPECT_TRUE(lines[i].ends_with('=') && known.contains(lines[i].substr(0, lines[i].size() - 1)))
+            << "unexpected name line \"" << lines[i] << "\"";
         EXPECT_EQ(lines[i + 1].find('='), std::string::npos) << "value line \"" << lines[i + 1] << "\"";
         EXPECT_EQ(lines[i + 1].find(' '), std::string::npos) << "value line \"" << lines[i + 1] << "\"";
     }

@@ -7,81 +7,31 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <iterator>
 #include <map>
 #include <set>
+#include <sstream>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Every SOUND cue of the game's resource inventory.
-const std::vector<std::string> kInventory = {"button_click",
-                                             "pop0",
-                                             "pop1",
-                                             "pop2",
-                                             "pop3",
-                                             "pop4",
-                                             "pop5",
-                                             "pop6",
-                                             "pop23",
-                                             "pop46",
-                                             "pop610",
-                                             "pop11",
-                                             "pop_golden",
-                                             "superpop",
-                                             "parachute",
-                                             "prize_lands",
-                                             "prize_flyoff",
-                                             "balloon_inflate",
-                                             "balloon_greyout",
-                                             "balloon_row_release",
-                                             "balloon_gold_unite",
-                                             "undo",
-                                             "no_moves",
-                                             "freakshow_reveal",
-                                             "curtain_open",
-                                             "classic_newgame",
-                                             "breeze",
-                                             "chaching",
-                                             "alarm",
-                                             "whistle",
-                                             "yeah",
-                                             "woo",
-                                             "tada",
-                                             "loosetrumpet",
-                                             "cheer_all_clear",
-                                             "cheer_1-5_left",
-                                             "cheer_6-10_left",
-                                             "P_00",
-                                             "P_01",
-                                             "P_02",
-                                             "P_03",
-                                             "P_04",
-                                             "P_05",
-                                             "P_10",
-                                             "P_11",
-                                             "P_12",
-                                             "P_13",
-                                             "P_14",
-                                             "P_15",
-                                             "P_20",
-                                             "P_21",
-                                             "P_22",
-                                             "P_23",
-                                             "P_24",
-                                             "P_25",
-                                             "P_30",
-                                             "P_31",
-                                             "P_32",
-                                             "P_33",
-                                             "P_34",
-                                             "P_35",
-                                             "P_40",
-                                             "P_41",
-                                             "P_42",
-                                             "P_43",
-                                             "P_44",
-                                             "P_45"};
+// Every SOUND cue of the game's resource inventory; the thirty prize jingles P_00 to P_45 besides.
+std::multiset<std::string> inventory() {
+    std::istringstream in(
+        "button_click pop0 pop1 pop2 pop3 pop4 pop5 pop6 pop23 pop46 pop610 pop11 pop_golden "
+        "superpop parachute prize_lands prize_flyoff balloon_inflate balloon_greyout "
+        "balloon_row_release balloon_gold_unite undo no_moves freakshow_reveal curtain_open "
+        "classic_newgame breeze chaching alarm whistle yeah woo tada loosetrumpet "
+        "cheer_all_clear cheer_1-5_left cheer_6-10_left");
+    std::multiset<std::string> names{std::istream_iterator<std::string>(in), {}};
+    for (int theme = 0; theme < 5; ++theme) {
+        for (int kind = 0; kind < 6; ++kind) {
+            names.insert("P_" + std::to_string(theme) + std::to_string(kind));
+        }
+    }
+    return names;
+}
 
 struct DecodedCue {
     SoundAsset asset;
@@ -135,7 +85,7 @@ TEST_F(SoundEffects, EveryCueOfTheInventoryIsMadeExactlyOnce) {
     for (const SoundAsset& a : *s_assets) {
         made.insert(a.cueName);
     }
-    EXPECT_EQ(made, std::multiset<std::string>(kInventory.begin(), kInventory.end()));
+    EXPECT_EQ(made, inventory());
 }
 
 TEST_F(SoundEffects, FilesAreLowerCaseWavsThatCannotBeTakenForTheModule) {
@@ -163,7 +113,7 @@ TEST_F(SoundEffects, EveryFileIsMono16BitPcmWav) {
     }
 }
 
-TEST_F(SoundEffects, StartAndEndAtSilenceWithoutOffset) {
+TEST_F(SoundEffects, StartAndEndAtSilenceWithoutOffsetAndPeakBelowFullScale) {
     for (const auto& [name, c] : *s_cues) {
         SCOPED_TRACE(name);
         for (int i = 0; i < 3; ++i) {
@@ -171,12 +121,7 @@ TEST_F(SoundEffects, StartAndEndAtSilenceWithoutOffset) {
             EXPECT_LE(std::abs(c.wav.samples[c.wav.samples.size() - 1 - i]), 100);
         }
         EXPECT_LT(std::fabs(mean(c.x)), 0.005);
-    }
-}
-
-TEST_F(SoundEffects, PeaksStayBelowFullScale) {
-    for (const auto& [name, c] : *s_cues) {
-        EXPECT_LT(peak(c.x), 0.95) << name;
+        EXPECT_LT(peak(c.x), 0.95);
     }
 }
 
@@ -205,13 +150,11 @@ TEST_F(SoundEffects, LengthsSuitTheirUse) {
 }
 
 TEST_F(SoundEffects, AlarmLoopsWithoutAJoin) {
-    const auto& x = cue("alarm").x;
     EXPECT_NEAR(seconds("alarm"), 1.0, 0.001);
     // Quiet on both sides of the loop point, so repeating it never clicks or gaps unevenly.
     EXPECT_LT(peak(window("alarm", 0.0, 0.002)), 0.02);
     EXPECT_LT(peak(window("alarm", 0.9, 1.0)), 0.01);
     EXPECT_GT(rms(window("alarm", 0.05, 0.3)), 0.05);
-    EXPECT_GT(x.size(), 0u);
 }
 
 TEST_F(SoundEffects, GroupPopsGrowWithTheGroup) {

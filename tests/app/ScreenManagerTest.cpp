@@ -3,8 +3,6 @@
 
 #include "support/TestSupport.h"
 
-#include <vector>
-
 #include <gtest/gtest.h>
 
 namespace {

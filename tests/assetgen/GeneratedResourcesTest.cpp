@@ -37,22 +37,15 @@ struct Requirement {
 std::vector<Requirement> readRequirements() {
     std::ifstream in(ZIBBET_ASSETGEN_TEST_DATA "/required-resources.tsv");
     std::vector<Requirement> out;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
+    for (std::string line; std::getline(in, line);) {
         std::istringstream fields(line);
         Requirement r;
         std::string width, height;
-        std::getline(fields, r.kind, '\t');
-        std::getline(fields, r.name, '\t');
-        std::getline(fields, r.rule, '\t');
-        std::getline(fields, width, '\t');
-        std::getline(fields, height, '\t');
-        r.width = width == "-" ? 0 : std::atoi(width.c_str());
-        r.height = height == "-" ? 0 : std::atoi(height.c_str());
-        out.push_back(r);
+        if (!line.empty() && line[0] != '#' && fields >> r.kind >> r.name >> r.rule >> width >> height) {
+            r.width = std::atoi(width.c_str()); // "-" reads as 0
+            r.height = std::atoi(height.c_str());
+            out.push_back(r);
+        }
     }
     return out;
 }

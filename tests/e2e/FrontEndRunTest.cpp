@@ -5,8 +5,6 @@
 #include "support/Process.h"
 #include "support/TestSupport.h"
 
-#include <array>
-#include <cmath>
 #include <string>
 
 #include <gtest/gtest.h>

@@ -18,9 +18,7 @@
 
 #include <array>
 #include <memory>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include <gtest/gtest.h>
 

@@ -12,46 +12,40 @@ public:
     int64_t now = 1;
 };
 
-TEST(Timer, MeasuresEachFrameFromTheLastTick) {
+struct TimerFixture : ::testing::Test {
     ScriptedCounter counter;
-    ksTimer timer(counter);
-    counter.now += 20;
-    timer.tick();
+    ksTimer timer{counter};
+
+    void tickAfter(int64_t milliseconds) {
+        counter.now += milliseconds;
+        timer.tick();
+    }
+};
+
+TEST_F(TimerFixture, MeasuresEachFrameFromTheLastTickAndClampsLongFramesToOneSecond) {
+    tickAfter(20);
     EXPECT_DOUBLE_EQ(timer.framesPerSecond(), 50.0);
     EXPECT_DOUBLE_EQ(timer.frameSeconds(), 0.02);
-}
-
-TEST(Timer, StalledOrBackwardCounterKeepsThePreviousRate) {
-    ScriptedCounter counter;
-    ksTimer timer(counter);
-    counter.now += 10;
-    timer.tick();
-    timer.tick(); // same reading
-    EXPECT_DOUBLE_EQ(timer.framesPerSecond(), 100.0);
-    counter.now -= 5; // a counter that went backwards
-    timer.tick();
-    EXPECT_DOUBLE_EQ(timer.framesPerSecond(), 100.0);
-    EXPECT_DOUBLE_EQ(timer.frameSeconds(), 0.01);
-}
-
-TEST(Timer, LongFramesClampToOneSecond) {
-    ScriptedCounter counter;
-    ksTimer timer(counter);
-    counter.now += 5000;
-    timer.tick();
+    tickAfter(5000);
     EXPECT_DOUBLE_EQ(timer.framesPerSecond(), 1.0);
     EXPECT_DOUBLE_EQ(timer.frameSeconds(), 1.0);
 }
 
-TEST(Timer, ResetMakesTheNextFrameStartNow) {
-    ScriptedCounter counter;
-    ksTimer timer(counter);
+TEST_F(TimerFixture, StalledOrBackwardCounterKeepsThePreviousRate) {
+    tickAfter(10);
+    tickAfter(0);
+    EXPECT_DOUBLE_EQ(timer.framesPerSecond(), 100.0);
+    tickAfter(-5);
+    EXPECT_DOUBLE_EQ(timer.framesPerSecond(), 100.0);
+    EXPECT_DOUBLE_EQ(timer.frameSeconds(), 0.01);
+}
+
+TEST_F(TimerFixture, ResetMakesTheNextFrameStartNow) {
     counter.now += 60'000; // a minute in the background
     timer.reset(60.0f);
     EXPECT_DOUBLE_EQ(timer.framesPerSecond(), 60.0);
     EXPECT_NEAR(timer.frameSeconds(), 1.0 / 60.0, 1e-9);
-    counter.now += 25;
-    timer.tick();
+    tickAfter(25);
     EXPECT_DOUBLE_EQ(timer.framesPerSecond(), 40.0);
 }
 

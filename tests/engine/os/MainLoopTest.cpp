@@ -6,7 +6,6 @@
 #include "engine/video/ksCanvas.h"
 #include "support/TestSupport.h"
 
-#include <functional>
 #include <map>
 #include <thread>
 #include <vector>

@@ -9,7 +9,6 @@
 #include <limits>
 #include <sstream>
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace {

@@ -6,8 +6,6 @@
 #include "support/TestSupport.h"
 
 #include <array>
-#include <cmath>
-#include <limits>
 
 #include <gtest/gtest.h>
 

@@ -39,25 +39,22 @@ struct ImageDraw : ::testing::Test {
     }
 };
 
-TEST_F(ImageDraw, AlphaBlendGivesTheExactMixes) {
+TEST_F(ImageDraw, AlphaBlendGivesTheExactMixesAndKeepsOrCopiesAtZeroAndFull) {
     fillScreen(0xFF646464);
     solid(2, 2, 0x80C8C8C8).draw(0, 0);
     EXPECT_EQ(at(1, 1), 0xFF969696u) << "200 over 100 at alpha 128 is 150";
     fillScreen(0xFFC8C8C8);
     solid(2, 2, 0x01646464).draw(0, 0);
     EXPECT_EQ(at(0, 0), 0xFFC7C7C7u) << "100 over 200 at alpha 1 is 199";
-}
-
-TEST_F(ImageDraw, AlphaZeroAndFullKeepOrCopyWholePixels) {
     fillScreen(0x12345678);
     ksImage image = solid(2, 1, 0x00FFFFFF);
     image.setAlphaRect(1, 0, 1, 1, 255);
     image.draw(5, 5);
-    EXPECT_EQ(at(5, 5), 0x12345678u);
-    EXPECT_EQ(at(6, 5), 0xFFFFFFFFu);
+    EXPECT_EQ(at(5, 5), 0x12345678u) << "alpha 0 keeps the pixel";
+    EXPECT_EQ(at(6, 5), 0xFFFFFFFFu) << "alpha 255 copies it";
 }
 
-TEST_F(ImageDraw, OpacityLevels) {
+TEST_F(ImageDraw, OpacityLevelsAndFadedAlpha) {
     const ksImage black = solid(3, 3, 0xFF000000);
     fillScreen(0xFFFFFFFF);
     black.drawFaded(0, 0, 0.5f);
@@ -71,6 +68,10 @@ TEST_F(ImageDraw, OpacityLevels) {
 
     black.drawFaded(0, 0, std::nextafter(1.0f, 0.0f));
     EXPECT_EQ(at(0, 0), 0xFF010101u) << "just below 1.0 blends at level 254";
+    fillScreen(0xFF000000);
+    solid(1, 1, 0x80FFFFFF).drawFaded(0, 0, 0.5f);
+    // a' = 128 + ((-(128 x 128)) >> 8) = 64; 255 x 64 >> 8 = 63.
+    EXPECT_EQ(at(0, 0), 0xFF3F3F3Fu) << "alpha blends with the faded alpha";
 }
 
 TEST_F(ImageDraw, FullOpacityDrawsExactlyAsDraw) {
@@ -87,13 +88,6 @@ TEST_F(ImageDraw, FullOpacityDrawsExactlyAsDraw) {
         EXPECT_EQ(std::vector<uint32_t>(canvas.target(), canvas.target() + kWidth * kHeight), drawn);
         EXPECT_EQ(at(1, 1), image == &masked ? 0x33445566u : 0xFF102030u);
     }
-}
-
-TEST_F(ImageDraw, FadedAlphaBlendsWithTheFadedAlpha) {
-    fillScreen(0xFF000000);
-    solid(1, 1, 0x80FFFFFF).drawFaded(0, 0, 0.5f);
-    // a' = 128 + ((-(128 x 128)) >> 8) = 64; 255 x 64 >> 8 = 63.
-    EXPECT_EQ(at(0, 0), 0xFF3F3F3Fu);
 }
 
 TEST_F(ImageDraw, ClippedAtTheTopLeftLosesRowsAndColumns) {

@@ -5,12 +5,8 @@
 #include "game/board/ClassicBoard.h"
 #include "game/board/PuzzleBoard.h"
 
-#include <algorithm>
-#include <array>
 #include <map>
-#include <memory>
 #include <set>
-#include <tuple>
 
 #include <gtest/gtest.h>
 

@@ -297,6 +297,10 @@ struct Curtains : ::testing::Test {
     PictureBook pictures{screen.canvas, 250, 120};
     CurtainPair pair{clock.timer(), 2, pictures.lookup()};
 
+    void expectAt(float left, float right) const {
+        EXPECT_FLOAT_EQ(pair.leftX(), left);
+        EXPECT_FLOAT_EQ(pair.rightX(), right);
+    }
     double slide() {
         double t = 0.0;
         while (pair.isMoving() && t < 10.0) {
@@ -314,24 +318,19 @@ TEST_F(Curtains, ANewPairStandsOpenLeavingA160PixelFrameAtEachSide) {
     EXPECT_EQ(pair.width(), 250);
     EXPECT_TRUE(pair.isOpen());
     EXPECT_FALSE(pair.isMoving());
-    EXPECT_EQ(pair.leftX(), 160.0f - 250.0f);
-    EXPECT_EQ(pair.rightX(), 2 * 250.0f - 160.0f);
+    expectAt(160.0f - 250.0f, 2 * 250.0f - 160.0f);
 }
 
 TEST_F(Curtains, ClosingInSlidesFromOffTheScreenToTheMiddleAt200PixelsASecond) {
     pair.closeIn();
     EXPECT_FALSE(pair.isOpen());
     EXPECT_TRUE(pair.isMoving());
-    EXPECT_EQ(pair.leftX(), -250.0f);
-    EXPECT_EQ(pair.rightX(), 500.0f);
+    expectAt(-250.0f, 500.0f);
     clock.step(0.5);
     pair.update();
-    EXPECT_FLOAT_EQ(pair.leftX(), -150.0f);
-    EXPECT_FLOAT_EQ(pair.rightX(), 400.0f);
+    expectAt(-150.0f, 400.0f);
     EXPECT_NEAR(slide() + 0.5, 250.0 / 200.0, 1.5 * kFrame);
-    EXPECT_EQ(pair.leftX(), 0.0f);
-    EXPECT_EQ(pair.rightX(), 250.0f);
-
+    expectAt(0.0f, 250.0f);
     screen.clear();
     pair.draw();
     EXPECT_EQ(screen.at(0, 0), 0xFF0000u);
@@ -339,17 +338,13 @@ TEST_F(Curtains, ClosingInSlidesFromOffTheScreenToTheMiddleAt200PixelsASecond) {
     EXPECT_EQ(screen.at(500, 0), 0u);
 }
 
-TEST_F(Curtains, OpeningSlidesFromClosedToOpen) {
+TEST_F(Curtains, OpeningSlidesFromClosedToOpenAndSettingAPlaceStopsAnySlideAtOnce) {
     pair.open();
     EXPECT_TRUE(pair.isOpen());
-    EXPECT_EQ(pair.leftX(), 0.0f);
-    EXPECT_EQ(pair.rightX(), 250.0f);
+    expectAt(0.0f, 250.0f);
     EXPECT_NEAR(slide(), 90.0 / 200.0, 1.5 * kFrame);
-    EXPECT_EQ(pair.leftX(), -90.0f);
-    EXPECT_EQ(pair.rightX(), 340.0f);
-}
+    expectAt(-90.0f, 340.0f);
 
-TEST_F(Curtains, SettingAPlaceStopsAnySlideAtOnce) {
     pair.closeIn();
     clock.step(0.2);
     pair.update();
@@ -359,11 +354,9 @@ TEST_F(Curtains, SettingAPlaceStopsAnySlideAtOnce) {
     EXPECT_EQ(pair.leftX(), -90.0f);
     pair.update();
     EXPECT_EQ(pair.leftX(), -90.0f);
-
     pair.setClosed();
     EXPECT_FALSE(pair.isOpen());
-    EXPECT_EQ(pair.leftX(), 0.0f);
-    EXPECT_EQ(pair.rightX(), 250.0f);
+    expectAt(0.0f, 250.0f);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // Points for pops, super pops, prizes and the end of a game, as a player would count them.
 #include "game/classic/ClassicScoring.h"
 
-#include <cmath>
 #include <limits>
 
 #include <gtest/gtest.h>

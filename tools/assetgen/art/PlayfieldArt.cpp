@@ -160,36 +160,39 @@ void paintUndoButton(cairo_t* cr, bool lit) {
 }
 
 // The prize counter along the bottom: prizes land on its top, the score sits in its front.
+// Prize places are centred 30 pixels apart from x 179 with their feet at y 436, so the
+// counter starts far enough left for the first prize to stand wholly on it.
 void paintPrizeCounter(cairo_t* cr) {
-    cairo_rectangle(cr, 174, 432, 466, 14);
+    constexpr double kLeft = 162;
+    cairo_rectangle(cr, kLeft, 432, 640 - kLeft, 14);
     cairo_pattern_t* top = cairo_pattern_create_linear(0, 432, 0, 446);
     addStop(top, 0.0, kCounterWood.lighter(0.35));
     addStop(top, 1.0, kCounterWood.lighter(0.1));
     cairo_set_source(cr, top);
     cairo_fill(cr);
     cairo_pattern_destroy(top);
-    cairo_rectangle(cr, 174, 446, 466, 34);
+    cairo_rectangle(cr, kLeft, 446, 640 - kLeft, 34);
     cairo_pattern_t* front = cairo_pattern_create_linear(0, 446, 0, 480);
     addStop(front, 0.0, kCounterWood.darker(0.1));
     addStop(front, 1.0, kCounterWood.darker(0.45));
     cairo_set_source(cr, front);
     cairo_fill(cr);
     cairo_pattern_destroy(front);
-    cairo_move_to(cr, 174, 446.5);
+    cairo_move_to(cr, kLeft, 446.5);
     cairo_line_to(cr, 640, 446.5);
     setColour(cr, world::kGold, 0.9);
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
-    cairo_move_to(cr, 174, 432);
-    cairo_line_to(cr, 174, 480);
+    cairo_move_to(cr, kLeft, 432);
+    cairo_line_to(cr, kLeft, 480);
     setColour(cr, Colour::hex(0x140A28));
     cairo_set_line_width(cr, 2.0);
     cairo_stroke(cr);
-    // A little round mat under each of the 15 prize places (centred 30 pixels apart from x 194).
+    // A little round mat under each of the 15 prize places.
     for (int i = 0; i < 15; ++i) {
-        const double x = 194 + 30 * i;
+        const double x = 179 + 30 * i;
         cairo_save(cr);
-        cairo_translate(cr, x, 441);
+        cairo_translate(cr, x, 437);
         cairo_scale(cr, 12, 3.2);
         cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
         cairo_restore(cr);

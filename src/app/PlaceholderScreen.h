@@ -1,19 +1,16 @@
-// PlaceholderScreen.h: a plain stand-in for a screen that does not exist yet.
+// PlaceholderScreen.h: the screen shown for a mode this version does not have yet.
 #pragma once
 
 #include "GameScreen.h"
 #include "engine/input/ksInputState.h"
 
-#include <cstdint>
-
 struct GameContext;
 
-// Shows a plain colour. On the title stand-in, clicks in the upper left, middle and right thirds
-// open Classic, Puzzle and Action, and a click in the lower quarter (or Escape) leaves the game;
-// every other stand-in goes back on a click or Escape.
+// Over the dimmed title picture, a card names the mode and says it is not here yet. A click or
+// Escape goes back to where the player came from.
 class PlaceholderScreen final : public GameScreen {
 public:
-    PlaceholderScreen(GameContext& context, int id, uint32_t colour);
+    PlaceholderScreen(GameContext& context, int id);
 
     void enter() override;
     bool update() override;
@@ -24,6 +21,5 @@ public:
 private:
     GameContext& m_context;
     int m_id;
-    uint32_t m_colour;
     ksInput m_input;
 };

@@ -81,9 +81,7 @@ std::unique_ptr<GameScreen> makeScreen(int id, GameContext& context) {
     if (id == kClassicScreen) {
         return std::make_unique<ClassicScreen>(context);
     }
-    static constexpr uint32_t kColours[kScreenCount] = {0xFF203060, 0xFF2E7D32, 0xFF6A1B9A, 0xFFC62828,
-                                                        0xFF37474F, 0xFF37474F, 0xFF37474F, 0xFF8D6E63};
-    return std::make_unique<PlaceholderScreen>(context, id, kColours[id]);
+    return std::make_unique<PlaceholderScreen>(context, id);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Dialog.h: one open dialog: its composed picture, its controls and its fade.
 #pragma once
 
-#include "DialogSpec.h"
+#include "DialogDescription.h"
 #include "EntryField.h"
 #include "TabRow.h"
 #include "engine/core/ScreenRect.h"

@@ -1,7 +1,7 @@
 // DialogBox.h: a dialog a screen keeps for its whole life and opens when it needs it.
 #pragma once
 
-#include "DialogSpec.h"
+#include "DialogDescription.h"
 
 #include <cstdint>
 

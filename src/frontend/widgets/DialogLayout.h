@@ -1,7 +1,7 @@
 // DialogLayout.h: where a dialog's parts go, as plain arithmetic over its description.
 #pragma once
 
-#include "DialogSpec.h"
+#include "DialogDescription.h"
 #include "engine/core/ScreenRect.h"
 
 #include <string_view>

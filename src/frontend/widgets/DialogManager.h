@@ -2,7 +2,7 @@
 #pragma once
 
 #include "Dialog.h"
-#include "DialogSpec.h"
+#include "DialogDescription.h"
 #include "DialogTemplates.h"
 #include "engine/input/ksInputState.h"
 

@@ -1,7 +1,7 @@
 // TabRow.h: a dialog's row of tabs over a framed panel, one of them selected.
 #pragma once
 
-#include "DialogSpec.h"
+#include "DialogDescription.h"
 #include "engine/core/ScreenRect.h"
 #include "engine/video/ksImage.h"
 

@@ -1,4 +1,4 @@
-// DialogSpec.h: the description of a dialog box that a screen fills in and then opens.
+// DialogDescription.h: the description of a dialog box that a screen fills in and then opens.
 #pragma once
 
 #include <array>

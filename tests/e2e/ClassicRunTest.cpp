@@ -1,16 +1,12 @@
-// End-to-end runs of the Classic screen in the real binary: a dialog answered by script, and
-// whole games played by the built-in player.
-#include "support/Process.h"
-#include "support/TestSupport.h"
+// End-to-end runs of the Classic screen in the real binary: a dialog answered by script, and a
+// whole visit played by the built-in player.
+#include "GameRun.h"
 
 #include <cstdint>
-#include <string>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-const std::filesystem::path kGame = ZIBBET_BINARY;
 
 struct Area {
     int left, top, width, height;
@@ -18,11 +14,12 @@ struct Area {
 // The score plaque, and the NEW GAME dialog (470 x 220 around the centre).
 constexpr Area kScorePlaque{512, 449, 120, 28};
 constexpr Area kNewGameDialog{85, 130, 470, 220};
+constexpr ScreenPoint kNewGameButton{80, 377};
 
-ProcessResult runGame(const TempDir& home, std::vector<std::string> extra) {
-    std::vector<std::string> args = {"--headless", "--home", home.path().string(), "--seed", "7"};
-    args.insert(args.end(), extra.begin(), extra.end());
-    return runProcess(kGame, args, std::chrono::seconds(120));
+ProcessResult runClassic(const TempDir& home, const std::string& script, std::vector<std::string> extra) {
+    writeText(home / "script.txt", script);
+    extra.insert(extra.end(), {"--seed", "7", "--script", (home / "script.txt").string()});
+    return runGame(home, extra);
 }
 
 // The share of the area's pixels that differ between the two pictures.
@@ -36,43 +33,33 @@ double differingShare(const Screenshot& a, const Screenshot& b, const Area& area
     return static_cast<double>(differing) / (area.width * area.height);
 }
 
-std::string clickAt(int frame, int x, int y) {
-    return std::to_string(frame) + " move " + std::to_string(x) + " " + std::to_string(y) + "\n" +
-           std::to_string(frame + 1) + " down left\n" + std::to_string(frame + 2) + " up left\n";
-}
-
 // The title's Classic button, once the title has faded in; the screen itself fades in over the
 // next half second.
 std::string openClassic() {
-    return clickAt(25, 78, 297);
-}
-
-std::string shot(int frame, const std::filesystem::path& file) {
-    return std::to_string(frame) + " shot " + file.string() + "\n";
+    return clickAt(25, {78, 297});
 }
 
 TEST(ClassicRun, TheNewGameQuestionIsAskedByItsPodiumButtonAndAnsweredByScript) {
     TempDir home;
     std::string script = openClassic();
     script += "100 key Enter\n"; // the intro picture, shown once per run
-    script += shot(120, home / "fresh.png");
+    script += shotAt(120, home / "fresh.png");
     // A sweep of clicks along the second row pops at least one group.
     for (int i = 0; i < 14; ++i) {
-        script += clickAt(130 + 4 * i, 188 + 28 * i, 70);
+        script += clickAt(130 + 4 * i, {188 + 28 * i, 70});
     }
     script += "190 move 620 300\n";
-    script += shot(250, home / "before.png");
-    script += clickAt(260, 80, 377); // NEW GAME on the podium
-    script += shot(300, home / "asked.png");
-    script += clickAt(310, 85 + 313, 130 + 170); // NO
+    script += shotAt(250, home / "before.png");
+    script += clickAt(260, kNewGameButton);
+    script += shotAt(300, home / "asked.png");
+    script += clickAt(310, {85 + 313, 130 + 170}); // NO
     script += "320 move 620 300\n";
-    script += shot(360, home / "kept.png");
-    script += clickAt(370, 80, 377);
+    script += shotAt(360, home / "kept.png");
+    script += clickAt(370, kNewGameButton);
     script += "410 key Enter\n"; // YES, the default answer
-    script += shot(460, home / "dealt.png");
-    writeText(home / "script.txt", script);
+    script += shotAt(460, home / "dealt.png");
 
-    const ProcessResult run = runGame(home, {"--frames", "470", "--script", (home / "script.txt").string()});
+    const ProcessResult run = runClassic(home, script, {"--frames", "470"});
     ASSERT_EQ(run.exitCode, 0) << run.output;
     const auto fresh = readScreenshot(home / "fresh.png");
     const auto before = readScreenshot(home / "before.png");
@@ -88,49 +75,22 @@ TEST(ClassicRun, TheNewGameQuestionIsAskedByItsPodiumButtonAndAnsweredByScript) 
     EXPECT_EQ(differingShare(*fresh, *dealt, kScorePlaque), 0.0) << "YES dealt a new game: the score is 0";
 }
 
-TEST(ClassicRun, TheBuiltInPlayerFinishesGamesAndTheNextDealStarts) {
-    TempDir home;
-    writeText(home / "script.txt", openClassic());
-    const ProcessResult run =
-        runGame(home, {"--autoplay", "--frames", "4000", "--script", (home / "script.txt").string()});
-    ASSERT_EQ(run.exitCode, 0) << run.output;
-
-    const std::filesystem::path statsFile = home / "data" / "stats0.bin";
-    ASSERT_TRUE(std::filesystem::exists(statsFile));
-    ASSERT_EQ(std::filesystem::file_size(statsFile), 16u);
-    const std::string bytes = readTextFile(statsFile);
-    const auto field = [&](int index) {
-        uint32_t value = 0;
-        for (int i = 3; i >= 0; --i) {
-            value = value << 8 | static_cast<uint8_t>(bytes[static_cast<std::size_t>(index * 4 + i)]);
-        }
-        return value;
-    };
-    EXPECT_GE(field(0), 2u) << "games played: one ended and the next was dealt and ended too";
-    EXPECT_GE(field(3), 2u) << "the biggest group";
-    if (field(1) > 0) {
-        EXPECT_NE(readTextFile(home / "data" / "hsinfo.bin").find("Autoplay"), std::string::npos)
-            << "a won game entered the high scores under the player's name";
-    }
-}
-
 TEST(ClassicRun, AWholeVisitFromTheTitleToAHighScoreAndOutThroughTheExitBox) {
     TempDir home;
-    // Into Classic; the built-in player plays, wins its first game with this seed, and types its
-    // name into the high-score entry. Then back to the title, a look at the high scores, and out.
+    // Into Classic; the built-in player plays, wins its first game with this seed, types its name
+    // into the high-score entry and plays the next deals. Then back to the title, a look at the
+    // high scores, and out.
     std::string script = openClassic();
-    script += clickAt(3700, 80, 435); // MAIN MENU on the podium (answered by the player if asked)
-    script += shot(3780, home / "title.png");
-    script += clickAt(3800, 186, 419); // HIGH SCORES
-    script += shot(3900, home / "scores.png");
-    script += "3910 key Enter\n";      // CLOSE
-    script += clickAt(4000, 445, 419); // EXIT
-    script += "4060 key Enter\n";      // YES
-    script += shot(4990, home / "never.png");
-    writeText(home / "script.txt", script);
+    script += clickAt(3700, {80, 435}); // MAIN MENU on the podium (answered by the player if asked)
+    script += shotAt(3780, home / "title.png");
+    script += clickAt(3800, {186, 419}); // HIGH SCORES
+    script += shotAt(3900, home / "scores.png");
+    script += "3910 key Enter\n";        // CLOSE
+    script += clickAt(4000, {445, 419}); // EXIT
+    script += "4060 key Enter\n";        // YES
+    script += shotAt(4990, home / "never.png");
 
-    const ProcessResult run =
-        runGame(home, {"--autoplay", "--frames", "5000", "--script", (home / "script.txt").string()});
+    const ProcessResult run = runClassic(home, script, {"--autoplay", "--frames", "5000"});
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_FALSE(std::filesystem::exists(home / "never.png")) << "the exit box ended the game";
     EXPECT_TRUE(std::filesystem::exists(home / "scores.png"));
@@ -141,8 +101,10 @@ TEST(ClassicRun, AWholeVisitFromTheTitleToAHighScoreAndOutThroughTheExitBox) {
     EXPECT_EQ(scores.substr(4, 9), std::string("Autoplay\0", 9));
     const std::string stats = readTextFile(home / "data" / "stats0.bin");
     ASSERT_EQ(stats.size(), 16u);
-    EXPECT_GE(static_cast<uint8_t>(stats[0]), 1) << "games played";
+    EXPECT_GE(static_cast<uint8_t>(stats[0]), 2)
+        << "games played: one ended and the next was dealt and ended";
     EXPECT_GE(static_cast<uint8_t>(stats[4]), 1) << "games won";
+    EXPECT_GE(static_cast<uint8_t>(stats[12]), 2) << "the biggest group";
     EXPECT_NE(readTextFile(home / "config" / "Custom").find("Autoplay"), std::string::npos)
         << "the name is kept in the profile";
 }

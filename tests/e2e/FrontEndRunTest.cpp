@@ -1,42 +1,25 @@
 // End-to-end runs of the front end: options kept across runs, the high scores, the exit question.
+#include "GameRun.h"
 #include "engine/core/FileIo.h"
 #include "engine/store/PlayerProfile.h"
 #include "engine/store/ksRegistry.h"
-#include "support/Process.h"
-#include "support/TestSupport.h"
-
-#include <string>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const std::filesystem::path kGame = ZIBBET_BINARY;
-
 // Screen points of the title's buttons and of the options panel (its dialog's top-left corner
 // is at (140, 5)).
-constexpr const char* kOptionsButton = "315 419";
-constexpr const char* kHighScoresButton = "186 419";
-constexpr const char* kExitButton = "445 419";
-constexpr const char* kMusicAtAFifth = "329 83"; // the music track runs from x 295, 170 wide
-constexpr const char* kHardestSkill = "408 273";
-constexpr const char* kEnhancedCursor = "175 207";
+constexpr ScreenPoint kOptionsButton{315, 419};
+constexpr ScreenPoint kHighScoresButton{186, 419};
+constexpr ScreenPoint kExitButton{445, 419};
+constexpr ScreenPoint kMusicAtAFifth{329, 83}; // the music track runs from x 295, 170 wide
+constexpr ScreenPoint kHardestSkill{408, 273};
+constexpr ScreenPoint kEnhancedCursor{175, 207};
 
 ProcessResult runScript(const TempDir& home, const std::string& name, const std::string& script) {
     writeText(home / name, script);
-    return runProcess(kGame,
-                      {"--headless", "--home", home.path().string(), "--frames", "2000", "--script",
-                       (home / name).string()},
-                      std::chrono::seconds(60));
-}
-
-std::string clickAt(int frame, const char* point) {
-    return std::to_string(frame) + " move " + point + "\n" + std::to_string(frame + 1) + " down left\n" +
-           std::to_string(frame + 2) + " up left\n";
-}
-
-std::string shotAt(int frame, const std::filesystem::path& file) {
-    return std::to_string(frame) + " shot " + file.string() + "\n";
+    return runGame(home, {"--frames", "2000", "--script", (home / name).string()});
 }
 
 std::optional<PlayerProfile> storedProfile(const TempDir& home) {

@@ -1,6 +1,5 @@
 // End-to-end runs of the real game binary, headless.
-#include "support/Process.h"
-#include "support/TestSupport.h"
+#include "GameRun.h"
 
 #include <csignal>
 #include <thread>
@@ -8,14 +7,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-const std::filesystem::path kGame = ZIBBET_BINARY;
-
-ProcessResult runGame(const TempDir& home, std::vector<std::string> extra) {
-    std::vector<std::string> args = {"--headless", "--home", home.path().string()};
-    args.insert(args.end(), extra.begin(), extra.end());
-    return runProcess(kGame, args, std::chrono::seconds(60));
-}
 
 TEST(HeadlessRun, FirstRunStoresSettingsAndACompleteLog) {
     TempDir home;
@@ -30,36 +21,14 @@ TEST(HeadlessRun, FirstRunStoresSettingsAndACompleteLog) {
     EXPECT_TRUE(std::filesystem::is_directory(home / "data"));
 }
 
-TEST(HeadlessRun, ShotWritesTheShownPicture) {
-    TempDir home;
-    const ProcessResult run =
-        runGame(home, {"--frames", "10", "--shot", "3:" + (home / "shot.png").string()});
-    ASSERT_EQ(run.exitCode, 0) << run.output;
-    const auto picture = readScreenshot(home / "shot.png");
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(picture->width, 640);
-    EXPECT_EQ(picture->height, 480);
-}
-
 TEST(HeadlessRun, ScriptedClicksReachTheScreensLikeRealOnes) {
     TempDir home;
     // The Puzzle button of the title, then the title's exit question answered with Enter.
-    writeText(home / "script.txt", "10 move 217 297\n"
-                                   "11 down left\n"
-                                   "11 up left\n" // same frame: the release waits for the next commit
-                                   "20 shot " +
-                                       (home / "mode.png").string() +
-                                       "\n"
-                                       "30 key Escape\n"
-                                       "40 shot " +
-                                       (home / "back.png").string() +
-                                       "\n"
-                                       "50 move 445 419\n"
-                                       "51 down left\n"
-                                       "52 up left\n"
-                                       "80 key Enter\n"
-                                       "900 shot " +
-                                       (home / "never.png").string() + "\n");
+    writeText(home / "script.txt",
+              "10 move 217 297\n11 down left\n"
+              "11 up left\n" // same frame: the release waits for the next commit
+                  + shotAt(20, home / "mode.png") + "30 key Escape\n" + shotAt(40, home / "back.png") +
+                  clickAt(50, {445, 419}) + "80 key Enter\n" + shotAt(900, home / "never.png"));
     const ProcessResult run =
         runGame(home, {"--frames", "1000", "--shot", "5:" + (home / "title.png").string(), "--script",
                        (home / "script.txt").string()});
@@ -68,6 +37,8 @@ TEST(HeadlessRun, ScriptedClicksReachTheScreensLikeRealOnes) {
     const auto mode = readScreenshot(home / "mode.png");
     const auto back = readScreenshot(home / "back.png");
     ASSERT_TRUE(title && mode && back);
+    EXPECT_EQ(title->width, 640);
+    EXPECT_EQ(title->height, 480);
     EXPECT_NE(title->at(5, 5), mode->at(5, 5)) << "the click opened another screen";
     EXPECT_NE(mode->at(5, 5), back->at(5, 5)) << "Escape went back to the title";
     EXPECT_FALSE(std::filesystem::exists(home / "never.png"));
@@ -120,10 +91,6 @@ TEST(HeadlessRun, NoDisplayIsAFailedStart) {
                                          std::chrono::seconds(30), {"SDL_VIDEODRIVER=nonexistent"});
     EXPECT_EQ(run.exitCode, 1) << run.output;
 }
-
-} // namespace
-
-namespace {
 
 const std::filesystem::path kCheckSet = std::filesystem::path(ZIBBET_TEST_DATA_DIR) / "checkset";
 

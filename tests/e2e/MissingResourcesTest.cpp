@@ -1,8 +1,7 @@
 // A resource script that lacks some fonts, pictures and sounds still gives a playable game.
+#include "GameRun.h"
 #include "engine/resources/PackWriter.h"
 #include "engine/resources/ResourcePack.h"
-#include "support/Process.h"
-#include "support/TestSupport.h"
 
 #include <sstream>
 
@@ -10,7 +9,6 @@
 
 namespace {
 
-const std::filesystem::path kGame = ZIBBET_BINARY;
 const std::filesystem::path kData = ZIBBET_DATA_DIR;
 
 // The script without the entries named, one declaration per line as the generator writes it.
@@ -49,16 +47,13 @@ TEST(MissingResources, TheGameStillReachesTheTitleAndPlaysClassic) {
     ASSERT_TRUE(writeResourcePack(data / "resources.dat", std::move(entries), problem)) << problem;
 
     // Into Classic, past the intro, then a sweep of clicks along a row pops a group.
-    std::string script = "25 move 78 297\n26 down left\n27 up left\n100 key Enter\n";
+    std::string script = clickAt(25, {78, 297}) + "100 key Enter\n";
     for (int i = 0; i < 14; ++i) {
-        const int frame = 130 + 4 * i;
-        script += std::to_string(frame) + " move " + std::to_string(188 + 28 * i) + " 70\n" +
-                  std::to_string(frame + 1) + " down left\n" + std::to_string(frame + 2) + " up left\n";
+        script += clickAt(130 + 4 * i, {188 + 28 * i, 70});
     }
     writeText(home / "script.txt", script);
-    const ProcessResult run =
-        runProcess(kGame, {"--headless", "--home", home.path().string(), "--data", data.path().string(),
-                           "--seed", "7", "--frames", "400", "--script", (home / "script.txt").string()});
+    const ProcessResult run = runGame(home, {"--data", data.path().string(), "--seed", "7", "--frames", "400",
+                                             "--script", (home / "script.txt").string()});
     ASSERT_EQ(run.exitCode, 0) << run.output;
     const std::string log = readTextFile(home / "state" / "log.txt");
     EXPECT_NE(log.find("title has not been loaded"), std::string::npos) << "the missing picture was reported";

@@ -4,10 +4,12 @@
 #include "engine/os/KestrinOS.h"
 #include "engine/video/ksVideo.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
-// An OS layer that records what the screens ask of the desktop instead of doing it.
+// An OS layer that records what the screens ask of the desktop instead of doing it, and delivers
+// scripted events by pass number.
 class FakeDesktop final : public KestrinOS {
 public:
     struct Mode {
@@ -19,38 +21,56 @@ public:
         : KestrinOS(settings) {}
 
     MemoryVideo video{640, 480};
+    DesktopInfo desktop{1920, 1080, 32};
+    bool failVideo = false;
     std::vector<std::string> openedUrls;
+    std::vector<std::string> messages;
     // Every display set-up, in order.
     std::vector<Mode> modes;
     bool systemCursorVisible = true;
+    std::map<int64_t, std::vector<InputEvent>> eventsByPass;
+    int64_t pass = 0;
+    int waits = 0;
 
     ksVideo& display() override { return video; }
     bool captureShownPicture(std::span<uint32_t>) override { return false; }
-    void showMessage(MessageIcon, const std::string&, const std::string&) override {}
+    void showMessage(MessageIcon, const std::string&, const std::string& text) override {
+        messages.push_back(text);
+    }
     bool openUrl(const std::string& url) override {
         openedUrls.push_back(url);
         return true;
     }
-    DesktopInfo queryDesktop() override { return {1920, 1080, 32}; }
+    DesktopInfo queryDesktop() override { return desktop; }
 
 protected:
-    bool isPlacementOnDesktop(int, int) override { return true; }
+    bool isPlacementOnDesktop(int x, int y) override {
+        return x >= 0 && y >= 0 && x + 640 <= desktop.width && y + 480 <= desktop.height;
+    }
     bool createWindow() override { return true; }
     bool initVideo(int depth, bool windowed) override {
         modes.push_back({depth, windowed});
-        video.setReady(true);
-        return true;
+        video.setReady(!failVideo);
+        return !failVideo;
     }
     void releaseVideo() override { video.setReady(false); }
     void placeWindow(int, int) override {}
     void restoreWindow() override {}
     void raiseWindow() override {}
-    void pumpEvents(InputEventQueue&, bool) override {}
+    void pumpEvents(InputEventQueue& queue, bool wait) override {
+        waits += wait ? 1 : 0;
+        if (auto found = eventsByPass.find(pass); found != eventsByPass.end()) {
+            for (const InputEvent& event : found->second) {
+                queue.push(event);
+            }
+            eventsByPass.erase(found);
+        }
+    }
     void setSystemCursorVisible(bool visible) override { systemCursorVisible = visible; }
     bool pointerPosition(int& x, int& y) const override {
         x = y = 100;
         return true;
     }
     void warpPointer(int, int) override {}
-    void endPass(bool) override {}
+    void endPass(bool) override { ++pass; }
 };

@@ -4,69 +4,15 @@
 #include "engine/os/ksApplication.h"
 #include "engine/store/ksRegistry.h"
 #include "engine/video/ksCanvas.h"
+#include "support/FakeDesktop.h"
 #include "support/TestSupport.h"
 
-#include <map>
 #include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// Window-system primitives that deliver a scripted list of events per pass.
-class FakeOS final : public KestrinOS {
-public:
-    explicit FakeOS(ksRegistry& settings)
-        : KestrinOS(settings) {}
-
-    std::map<int64_t, std::vector<InputEvent>> eventsByPass;
-    int64_t pass = 0;
-    int initCount = 0;
-    bool failInit = false;
-    bool lastInitWindowed = true;
-    int waits = 0;
-    std::vector<std::string> messages;
-    MemoryVideo video{640, 480};
-
-    ksVideo& display() override { return video; }
-    bool captureShownPicture(std::span<uint32_t>) override { return false; }
-    void showMessage(MessageIcon, const std::string&, const std::string& text) override {
-        messages.push_back(text);
-    }
-    bool openUrl(const std::string&) override { return false; }
-    DesktopInfo queryDesktop() override { return {1024, 768, 32}; }
-
-protected:
-    bool isPlacementOnDesktop(int x, int y) override { return x >= 0 && y >= 0 && x <= 384 && y <= 288; }
-    bool createWindow() override { return true; }
-    bool initVideo(int, bool windowed) override {
-        ++initCount;
-        lastInitWindowed = windowed;
-        video.setReady(!failInit);
-        return !failInit;
-    }
-    void releaseVideo() override { video.setReady(false); }
-    void placeWindow(int, int) override {}
-    void restoreWindow() override {}
-    void raiseWindow() override {}
-    void pumpEvents(InputEventQueue& queue, bool wait) override {
-        waits += wait ? 1 : 0;
-        if (auto found = eventsByPass.find(pass); found != eventsByPass.end()) {
-            for (const InputEvent& e : found->second) {
-                queue.push(e);
-            }
-            eventsByPass.erase(found);
-        }
-    }
-    void setSystemCursorVisible(bool) override {}
-    bool pointerPosition(int& x, int& y) const override {
-        x = y = 10;
-        return true;
-    }
-    void warpPointer(int, int) override {}
-    void endPass(bool) override { ++pass; }
-};
 
 // Records what each frame saw.
 class RecordingApp final : public ksApplication {
@@ -76,7 +22,7 @@ public:
     std::vector<bool> heldPerFrame, releasedPerFrame;
     std::vector<bool> focusChanges;
     int redraws = 0;
-    FakeOS* os = nullptr;
+    FakeDesktop* os = nullptr;
     int64_t quitAfterFrames = -1;
 
     void frame() override {
@@ -109,7 +55,7 @@ private:
 struct MainLoopFixture : ::testing::Test {
     TempDir dir;
     ksRegistry settings{"Zibbet", 0, 3, dir.path()};
-    FakeOS os{settings};
+    FakeDesktop os{settings};
     RecordingApp app;
 
     void SetUp() override {
@@ -117,6 +63,7 @@ struct MainLoopFixture : ::testing::Test {
         settings.setWindowed(true);
         settings.setWindowPosition(100, 100);
         app.os = &os;
+        os.desktop = {1024, 768, 32};
     }
     void runPasses(int64_t passes) {
         ASSERT_TRUE(os.start());
@@ -164,8 +111,8 @@ TEST_F(MainLoopFixture, MaximisingAWindowSwitchesToFullScreen) {
     os.eventsByPass[1] = {InputEvent::simple(InputEvent::Kind::Maximized)};
     runPasses(3);
     EXPECT_FALSE(settings.isWindowed());
-    EXPECT_FALSE(os.lastInitWindowed);
-    EXPECT_EQ(os.initCount, 2);
+    ASSERT_EQ(os.modes.size(), 2u);
+    EXPECT_FALSE(os.modes.back().windowed);
 }
 
 TEST_F(MainLoopFixture, OffDesktopWindowIsCentredAtStart) {
@@ -177,7 +124,7 @@ TEST_F(MainLoopFixture, OffDesktopWindowIsCentredAtStart) {
 
 TEST_F(MainLoopFixture, AFailingDisplayEndsTheGameAfterItsMessage) {
     LogCapture log;
-    os.failInit = true;
+    os.failVideo = true;
     EXPECT_FALSE(os.start());
     ASSERT_EQ(os.messages.size(), 1u);
     EXPECT_EQ(os.messages[0], "Graphics Init failed. The program will now exit.");

@@ -14,17 +14,46 @@ extern char** environ;
 
 namespace {
 
-std::vector<char*> argv(const std::filesystem::path& program, const std::vector<std::string>& arguments,
-                        std::vector<std::string>& storage) {
-    storage.clear();
-    storage.push_back(program.string());
-    storage.insert(storage.end(), arguments.begin(), arguments.end());
-    std::vector<char*> result;
-    for (std::string& s : storage) {
-        result.push_back(s.data());
+// Starts `program` with its output (both streams) in `output` and the inherited environment, whose
+// entries the "NAME=value" entries of `environment` replace. Answers the process id or -1.
+pid_t spawn(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+            const char* output, const std::vector<std::string>& environment) {
+    std::vector<std::string> envStorage(environment);
+    for (char** e = environ; *e != nullptr; ++e) {
+        const std::string entry = *e;
+        const std::string name = entry.substr(0, entry.find('=') + 1);
+        bool replaced = false;
+        for (const std::string& extra : environment) {
+            replaced = replaced || extra.starts_with(name);
+        }
+        if (!replaced) {
+            envStorage.push_back(entry);
+        }
     }
-    result.push_back(nullptr);
-    return result;
+    std::vector<std::string> argStorage{program.string()};
+    argStorage.insert(argStorage.end(), arguments.begin(), arguments.end());
+    auto pointers = [](std::vector<std::string>& strings) {
+        std::vector<char*> result;
+        for (std::string& s : strings) {
+            result.push_back(s.data());
+        }
+        result.push_back(nullptr);
+        return result;
+    };
+    auto args = pointers(argStorage);
+    auto envp = pointers(envStorage);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, output, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    pid_t pid = -1;
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, args.data(), envp.data()) != 0) {
+        pid = -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
 }
 
 int waitWithTimeout(pid_t pid, std::chrono::milliseconds timeout, bool& timedOut) {
@@ -51,42 +80,13 @@ ProcessResult runProcess(const std::filesystem::path& program, const std::vector
                          std::chrono::milliseconds timeout, const std::vector<std::string>& environment) {
     TempDir dir;
     const auto outputFile = dir / "output.txt";
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-
-    // The extra entries replace inherited ones of the same name.
-    std::vector<std::string> envStorage(environment);
-    for (char** e = environ; *e != nullptr; ++e) {
-        const std::string entry = *e;
-        const std::string name = entry.substr(0, entry.find('='));
-        bool replaced = false;
-        for (const std::string& extra : environment) {
-            replaced = replaced || extra.rfind(name + "=", 0) == 0;
-        }
-        if (!replaced) {
-            envStorage.push_back(entry);
-        }
-    }
-    std::vector<char*> envp;
-    for (std::string& s : envStorage) {
-        envp.push_back(s.data());
-    }
-    envp.push_back(nullptr);
-
-    std::vector<std::string> storage;
-    auto args = argv(program, arguments, storage);
     ProcessResult result;
     const auto started = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, args.data(), envp.data()) != 0) {
-        posix_spawn_file_actions_destroy(&actions);
+    const pid_t pid = spawn(program, arguments, outputFile.c_str(), environment);
+    if (pid < 0) {
         result.output = "could not start " + program.string();
         return result;
     }
-    posix_spawn_file_actions_destroy(&actions);
     result.exitCode = waitWithTimeout(pid, timeout, result.timedOut);
     result.elapsed =
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
@@ -95,18 +95,7 @@ ProcessResult runProcess(const std::filesystem::path& program, const std::vector
 }
 
 pid_t startProcess(const std::filesystem::path& program, const std::vector<std::string>& arguments) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    std::vector<std::string> storage;
-    auto args = argv(program, arguments, storage);
-    pid_t pid = -1;
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, args.data(), environ) != 0) {
-        pid = -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
+    return spawn(program, arguments, "/dev/null", {});
 }
 
 int finishProcess(pid_t pid, std::chrono::milliseconds timeout) {

@@ -35,32 +35,53 @@ TEST(StringTokenizer, RunsOfDelimitersMakeNoEmptyTokensAndExhaustedOnesGiveEmpty
     EXPECT_EQ(whole.countTokens(), 1);
 }
 
+// One name looked up both ways over one settings text: the number, the line, and how many
+// "<name> is not a valid setting name" lines the two lookups logged.
+TEST(GameSettingsLookup, ExactNameLinesThenValueLines) {
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max(), kMin = std::numeric_limits<int32_t>::min();
+    const std::string rows = "x=\n1\nx=\n2\nX=\n3\nactionRowsToAdd=\n3\nactionRows=\n8\n";
+    const std::string blanks = "a=\r\n\r\n\r\n 12 \r\nb=\r\nx y\r\n";
+    const std::string numbers = "big=\n99999999999\nsmall=\n-99999999999\nlead=\n -12abc\nword=\nabc\n";
+    const struct {
+        std::string text;
+        const char* name;
+        int32_t number;
+        const char* line;
+        int logged;
+    } cases[] = {
+        {"dialogFade=\n500\n", "dialogFade", 500, "500", 0},
+        // getInt also splits at commas and semicolons; getString only at line ends.
+        {"dialogFade=,500\n", "dialogFade", 500, "", 1},
+        {"dialogFade =\n500\n", "dialogFade", 0, "", 2},
+        {blanks, "a", 12, " 12 ", 0},
+        {blanks, "b", 0, "x y", 0},
+        {rows, "x", 1, "1", 0},
+        {rows, "X", 3, "3", 0},
+        {rows, "actionRows", 8, "8", 0},
+        {rows, "actionRowsToAdd", 3, "3", 0},
+        {"a=\n1\nclassicRows=\n", "classicRows", 0, "", 0}, // a name line as the very last line
+        {numbers, "big", kMax, "99999999999", 0},
+        {numbers, "small", kMin, "-99999999999", 0},
+        {numbers, "lead", -12, " -12abc", 0},
+        {numbers, "word", 0, "abc", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text + " / " + c.name);
+        LogCapture log;
+        GameSettings settings;
+        settings.setGameSettings(c.text);
+        EXPECT_EQ(settings.getInt(c.name), c.number);
+        EXPECT_EQ(settings.getString(c.name), c.line);
+        EXPECT_EQ(log.count(std::string(c.name) + " is not a valid setting name"), c.logged);
+        EXPECT_EQ(static_cast<int>(log.lines().size()), c.logged);
+    }
+}
+
 class GameSettingsTest : public ::testing::Test {
 protected:
     GameSettings settings;
     LogCapture log;
 };
-
-TEST_F(GameSettingsTest, NameLineThenValueLine) {
-    settings.setGameSettings("dialogFade=\n500\n");
-    EXPECT_EQ(settings.getInt("dialogFade"), 500);
-    EXPECT_EQ(settings.getString("dialogFade"), "500");
-    EXPECT_TRUE(log.lines().empty());
-}
-
-TEST_F(GameSettingsTest, GetIntAlsoSplitsAtCommaAndSemicolon) {
-    settings.setGameSettings("dialogFade=,500\n");
-    EXPECT_EQ(settings.getInt("dialogFade"), 500);
-    // getString only splits at line ends, so the same text has no "dialogFade=" line.
-    EXPECT_EQ(settings.getString("dialogFade"), "");
-    EXPECT_EQ(log.count("dialogFade is not a valid setting name"), 1);
-}
-
-TEST_F(GameSettingsTest, BlankAroundTheEqualsSignMakesTheNameMissing) {
-    settings.setGameSettings("dialogFade =\n500\n");
-    EXPECT_EQ(settings.getInt("dialogFade"), 0);
-    EXPECT_THAT(log.lines(), ElementsAre("dialogFade is not a valid setting name"));
-}
 
 TEST_F(GameSettingsTest, ListValues) {
     settings.setGameSettings("classicRows=\n5,6;7\n");
@@ -76,27 +97,10 @@ TEST_F(GameSettingsTest, ListValues) {
     EXPECT_THAT(four, ElementsAre(5, 6, 7, -1));
 }
 
-TEST_F(GameSettingsTest, BlankLinesAndCarriageReturnsAreSkipped) {
-    settings.setGameSettings("a=\r\n\r\n\r\n 12 \r\nb=\r\nx y\r\n");
-    EXPECT_EQ(settings.getInt("a"), 12);
-    EXPECT_EQ(settings.getString("a"), " 12 ");
-    EXPECT_EQ(settings.getString("b"), "x y");
-}
-
-TEST_F(GameSettingsTest, FirstMatchWinsNamesAreCaseSensitiveAndPrefixesNeverMatch) {
-    settings.setGameSettings("x=\n1\nx=\n2\nX=\n3\nactionRowsToAdd=\n3\nactionRows=\n8\n");
-    EXPECT_EQ(settings.getInt("x"), 1);
-    EXPECT_EQ(settings.getInt("X"), 3);
-    EXPECT_EQ(settings.getInt("actionRows"), 8) << "prefix names are never confused";
-    EXPECT_EQ(settings.getInt("actionRowsToAdd"), 3);
-}
-
-TEST_F(GameSettingsTest, NameLineAsTheVeryLastLineGivesNeutralValuesWithoutALogLine) {
+TEST_F(GameSettingsTest, NameLineAsTheVeryLastLineLeavesAnArrayAsItWasWithoutALogLine) {
     settings.setGameSettings("a=\n1\nclassicRows=\n");
     std::array<int32_t, 3> values{7, 8, 9};
     settings.getIntArray("classicRows", values);
-    EXPECT_EQ(settings.getInt("classicRows"), 0);
-    EXPECT_EQ(settings.getString("classicRows"), "");
     EXPECT_THAT(values, ElementsAre(7, 8, 9));
     EXPECT_TRUE(log.lines().empty());
 }
@@ -110,14 +114,6 @@ TEST_F(GameSettingsTest, MissingNamesLogOnceAndGiveNeutralValues) {
     EXPECT_EQ(settings.getString("zundoURL"), "");
     EXPECT_EQ(log.count("classicPrizePoints is not a valid setting name"), 2);
     EXPECT_EQ(log.count("zundoURL is not a valid setting name"), 1);
-}
-
-TEST_F(GameSettingsTest, NumbersAreParsedWithoutOverflow) {
-    settings.setGameSettings("big=\n99999999999\nsmall=\n-99999999999\nlead=\n -12abc\nword=\nabc\n");
-    EXPECT_EQ(settings.getInt("big"), std::numeric_limits<int32_t>::max());
-    EXPECT_EQ(settings.getInt("small"), std::numeric_limits<int32_t>::min());
-    EXPECT_EQ(settings.getInt("lead"), -12);
-    EXPECT_EQ(settings.getInt("word"), 0);
 }
 
 TEST_F(GameSettingsTest, EveryLookupMissesBeforeTheTextIsSetAndSettingItAgainReplacesIt) {

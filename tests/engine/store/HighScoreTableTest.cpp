@@ -17,20 +17,14 @@ using ::testing::ElementsAre;
 
 constexpr std::size_t kListBytes = 4 + 7 * 64 + 7 * 4;
 
-std::vector<int32_t> scoresOf(const HighScoreList& list) {
-    std::vector<int32_t> scores;
-    for (int i = 0; i < list.count(); ++i) {
-        scores.push_back(list.scoreAt(i));
-    }
-    return scores;
-}
+using Entry = std::pair<std::string, int32_t>;
 
-std::vector<std::string> namesOf(const HighScoreList& list) {
-    std::vector<std::string> names;
+std::vector<Entry> entriesOf(const HighScoreList& list) {
+    std::vector<Entry> entries;
     for (int i = 0; i < list.count(); ++i) {
-        names.emplace_back(list.nameAt(i));
+        entries.emplace_back(list.nameAt(i), list.scoreAt(i));
     }
-    return names;
+    return entries;
 }
 
 void putInt32(std::vector<unsigned char>& bytes, std::size_t at, int32_t value) {
@@ -44,10 +38,9 @@ TEST(HighScoreList, EqualScoresKeepTheOlderEntryAhead) {
     for (auto [name, score] : {std::pair{"a", 100}, {"b", 80}, {"c", 80}, {"d", 60}}) {
         ASSERT_TRUE(list.add(name, score));
     }
-    EXPECT_THAT(scoresOf(list), ElementsAre(100, 80, 80, 60));
-    EXPECT_THAT(namesOf(list), ElementsAre("a", "b", "c", "d"));
     ASSERT_TRUE(list.add("e", 80));
-    EXPECT_THAT(namesOf(list), ElementsAre("a", "b", "c", "e", "d"));
+    EXPECT_THAT(entriesOf(list),
+                ElementsAre(Entry{"a", 100}, Entry{"b", 80}, Entry{"c", 80}, Entry{"e", 80}, Entry{"d", 60}));
 }
 
 TEST(HighScoreList, AnyScoreQualifiesUntilFullThenTheLastEntryDropsAndATieWithItIsRefused) {
@@ -59,11 +52,10 @@ TEST(HighScoreList, AnyScoreQualifiesUntilFullThenTheLastEntryDropsAndATieWithIt
     list.add("c", 10);
     EXPECT_FALSE(list.qualifies(10));
     EXPECT_FALSE(list.add("late", 10));
-    EXPECT_THAT(namesOf(list), ElementsAre("a", "b", "c"));
+    EXPECT_THAT(entriesOf(list), ElementsAre(Entry{"a", 30}, Entry{"b", 20}, Entry{"c", 10}));
     EXPECT_TRUE(list.qualifies(11));
     EXPECT_TRUE(list.add("d", 25));
-    EXPECT_THAT(namesOf(list), ElementsAre("a", "d", "b"));
-    EXPECT_THAT(scoresOf(list), ElementsAre(30, 25, 20));
+    EXPECT_THAT(entriesOf(list), ElementsAre(Entry{"a", 30}, Entry{"d", 25}, Entry{"b", 20}));
 }
 
 TEST(HighScoreList, NamesAndPositionsAtTheEdges) {
@@ -212,15 +204,13 @@ TEST_F(HighScoreFileTest, FailedSaveKeepsTheOldFile) {
     EXPECT_EQ(log.count("Could not save"), 1);
 }
 
-TEST_F(HighScoreFileTest, SaveUnderARegularFileFails) {
+TEST_F(HighScoreFileTest, SaveUnderARegularFileFailsAndAnEmptyFileNameTurnsTheFileOff) {
     writeText(dir / "plain", "x");
     HighScoreTable blocked = HighScoreTable::forGame(dir / "plain");
     EXPECT_FALSE(blocked.save());
     blocked.load();
     EXPECT_EQ(blocked.count(0), 0);
-}
 
-TEST_F(HighScoreFileTest, EmptyFileNameTurnsLoadingAndSavingOff) {
     HighScoreTable memoryOnly(3, 7, {});
     memoryOnly.add(0, "Ann", 3);
     EXPECT_FALSE(memoryOnly.save());

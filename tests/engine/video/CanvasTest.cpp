@@ -55,7 +55,8 @@ TEST_F(CanvasFixture, ANarrowerClipRectangleLimitsDrawingUntilReset) {
     EXPECT_EQ(frameAt(0, 426), kWhite);
     EXPECT_EQ(frameAt(0, 427), 0u);
     canvas.setClipRect(ScreenRect::fromCorners(-50, -50, 900, 900));
-    EXPECT_EQ(canvas.clipRect(), ScreenRect::fromPositionSize(0, 0, 640, 480)) << "never wider than the canvas";
+    EXPECT_EQ(canvas.clipRect(), ScreenRect::fromPositionSize(0, 0, 640, 480))
+        << "never wider than the canvas";
     canvas.setClipRect(ScreenRect::fromCorners(10, 10, 20, 20));
     canvas.resetClipRect();
     EXPECT_EQ(canvas.clipRect(), ScreenRect::fromPositionSize(0, 0, 640, 480));

@@ -201,3 +201,16 @@ std::vector<uint8_t> encodeJpeg(int width, int height, const std::vector<uint32_
     tjFree(jpeg);
     return bytes;
 }
+
+std::vector<uint8_t> withFrameSize(std::vector<uint8_t> jpeg, int width, int height) {
+    for (std::size_t i = 0; i + 8 < jpeg.size(); ++i) {
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC0) {
+            jpeg[i + 5] = static_cast<uint8_t>(height >> 8);
+            jpeg[i + 6] = static_cast<uint8_t>(height);
+            jpeg[i + 7] = static_cast<uint8_t>(width >> 8);
+            jpeg[i + 8] = static_cast<uint8_t>(width);
+            return jpeg;
+        }
+    }
+    throw std::runtime_error("no frame header");
+}

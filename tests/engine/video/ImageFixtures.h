@@ -34,3 +34,5 @@ std::vector<uint8_t> encodeGif(const GifSpec& gif);
 
 // A baseline JPEG of 4:4:4 samples at quality 100 from 0xRRGGBB pixels, through TurboJPEG.
 std::vector<uint8_t> encodeJpeg(int width, int height, const std::vector<uint32_t>& rgb);
+// The JPEG with the size in its frame header (SOF0) rewritten.
+std::vector<uint8_t> withFrameSize(std::vector<uint8_t> jpeg, int width, int height);

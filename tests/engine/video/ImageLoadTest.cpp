@@ -114,15 +114,7 @@ TEST_F(ImageLoad, OversizedAndDamagedPicturesFailAndTheGameGoesOn) {
     huge.imageWidth = 1;
     huge.imageHeight = 1;
     files.files["huge.gif"] = encodeGif(huge);
-    std::vector<uint8_t> bigJpeg = flatJpeg(8, 8, 0x808080);
-    for (std::size_t i = 0; i + 8 < bigJpeg.size(); ++i) {
-        if (bigJpeg[i] == 0xFF && bigJpeg[i + 1] == 0xC0) {
-            bigJpeg[i + 5] = bigJpeg[i + 7] = 0xEA; // 60000 = 0xEA60
-            bigJpeg[i + 6] = bigJpeg[i + 8] = 0x60;
-            break;
-        }
-    }
-    files.files["huge.jpg"] = bigJpeg;
+    files.files["huge.jpg"] = withFrameSize(flatJpeg(8, 8, 0x808080), 60000, 60000);
     const std::vector<uint8_t> jpeg = flatJpeg(8, 8, 0x808080);
     files.files["cut.jpg"] = std::vector<uint8_t>(jpeg.begin(), jpeg.begin() + 10);
     files.files["empty.jpg"] = {};
@@ -167,7 +159,7 @@ TEST_F(ImageLoad, BlankImagesAreZeroAndBoundedInSize) {
     EXPECT_EQ(log.count("ksImage::ksImage - Cannot make a blank image"), 4);
 }
 
-TEST_F(ImageLoad, CopiesAreDeep) {
+TEST_F(ImageLoad, CopiesAreDeepAndMovedFromImagesAreEmpty) {
     ksImage original(canvas, 3, 3);
     original.setColour(1, 2, 3);
     original.setAlpha(9);
@@ -180,20 +172,16 @@ TEST_F(ImageLoad, CopiesAreDeep) {
     copy.destroy();
     EXPECT_EQ(assigned.pixelAt(2, 2), 0x09010203u);
     EXPECT_TRUE(copy.isEmpty());
-}
 
-TEST_F(ImageLoad, MovedFromImagesAreEmpty) {
-    ksImage original(canvas, 3, 2);
-    original.setAlpha(9);
-    ksImage moved(std::move(original));
+    ksImage moved(std::move(assigned));
     EXPECT_EQ(moved.getWidth(), 3);
     EXPECT_TRUE(moved.hasAlpha());
-    EXPECT_TRUE(original.isEmpty());
-    EXPECT_EQ(original.getWidth(), 0);
-    original.setAlpha(5); // touches nothing
-    ksImage assigned(canvas);
-    assigned = std::move(moved);
-    EXPECT_EQ(assigned.pixelAt(2, 1), 0x09000000u);
+    EXPECT_TRUE(assigned.isEmpty());
+    EXPECT_EQ(assigned.getWidth(), 0);
+    assigned.setAlpha(5); // touches nothing
+    ksImage moveAssigned(canvas);
+    moveAssigned = std::move(moved);
+    EXPECT_EQ(moveAssigned.pixelAt(2, 1), 0x09010203u);
     EXPECT_EQ(moved.getHeight(), 0);
 }
 

@@ -20,21 +20,6 @@ std::vector<uint32_t> quadrants(int width, int height) {
     return rgb;
 }
 
-// Rewrites the size in the frame header (SOF0) of a baseline JPEG.
-std::vector<uint8_t> withFrameSize(std::vector<uint8_t> jpeg, int width, int height) {
-    for (std::size_t i = 0; i + 8 < jpeg.size(); ++i) {
-        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC0) {
-            jpeg[i + 5] = static_cast<uint8_t>(height >> 8);
-            jpeg[i + 6] = static_cast<uint8_t>(height);
-            jpeg[i + 7] = static_cast<uint8_t>(width >> 8);
-            jpeg[i + 8] = static_cast<uint8_t>(width);
-            return jpeg;
-        }
-    }
-    ADD_FAILURE() << "no frame header";
-    return jpeg;
-}
-
 TEST(JpegDecoder, DecodesOpaquePixelsRowsFromTheTop) {
     const std::vector<uint32_t> rgb = quadrants(16, 16);
     const std::vector<uint8_t> jpeg = encodeJpeg(16, 16, rgb);

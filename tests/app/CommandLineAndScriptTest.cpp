@@ -6,15 +6,12 @@
 
 namespace {
 
-std::optional<CommandLine> parse(std::vector<std::string> args, std::string& error) {
-    return CommandLine::parse(args, error);
-}
-
 TEST(CommandLine, ReadsEveryOption) {
     std::string error;
-    const auto options = parse({"--headless", "--home", "/tmp/h", "--frames", "120", "--seed", "42", "--shot",
-                                "5:a.png", "--shot", "7:b:c.png", "--windowed", "--data", "d", "--autoplay"},
-                               error);
+    const auto options =
+        CommandLine::parse({"--headless", "--home", "/tmp/h", "--frames", "120", "--seed", "42", "--shot",
+                            "5:a.png", "--shot", "7:b:c.png", "--windowed", "--data", "d", "--autoplay"},
+                           error);
     ASSERT_TRUE(options) << error;
     EXPECT_TRUE(options->headless);
     EXPECT_EQ(*options->home, "/tmp/h");
@@ -38,7 +35,7 @@ TEST(CommandLine, RefusesBadValuesWithAMessage) {
                                                                   {"--bogus"},
                                                                   {"--home"}}) {
         std::string error;
-        EXPECT_FALSE(parse(args, error)) << args[0];
+        EXPECT_FALSE(CommandLine::parse(args, error)) << args[0];
         EXPECT_FALSE(error.empty()) << args[0];
     }
 }

@@ -162,11 +162,11 @@ TEST_F(PlayScreenTest, HelpPagesWrapBothWays) {
     EXPECT_EQ(screen.helpPage(), 0);
     waitUntilInteractive(screen);
     for (const auto& [x, page] : {std::pair{kPrevPageX, 3},
-                                 {kNextPageX, 0},
-                                 {kNextPageX, 1},
-                                 {kNextPageX, 2},
-                                 {kNextPageX, 3},
-                                 {kNextPageX, 0}}) {
+                                  {kNextPageX, 0},
+                                  {kNextPageX, 1},
+                                  {kNextPageX, 2},
+                                  {kNextPageX, 3},
+                                  {kNextPageX, 0}}) {
         click(x, kHelpButtonsY);
         EXPECT_EQ(screen.helpPage(), page);
     }

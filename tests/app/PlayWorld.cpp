@@ -4,73 +4,19 @@
 #include "engine/core/GameRandom.h"
 #include "engine/resources/ResourceFile.h"
 
-namespace {
-
-// What every test of a suite shares: loading the pictures is the slow part.
-struct SharedWorld {
-    TempDir state;
-    ksRegistry settings{"Zibbet", 0, 3, state.path() / "config"};
-    FakeDesktop os{settings}; // never started: the play screens draw on its memory display
-    ksCanvas canvas{os.video};
-    SteppedCounter counter{60};
-    ksTimer timer{counter};
-    FakeMixer mixer;
-    ksResources resources{&canvas, ResourceFile::Pack, ZIBBET_BUILD_DATA_DIR, state.path(), &mixer};
-    std::string gameSettings;
-
-    SharedWorld() {
-        resources.load("resource.txt");
-        resources.getSound("music"); // the module, so pausing has something to pause
-        gameSettings = resources.getText("gameSettings");
-        canvas.setTracking(true);
-    }
-};
-
-std::unique_ptr<SharedWorld> g_world;
-
-} // namespace
-
-void PlayWorld::SetUpTestSuite() {
-    g_world = std::make_unique<SharedWorld>();
-}
-
-void PlayWorld::TearDownTestSuite() {
-    g_world.reset();
-}
-
-uint32_t PlayWorld::shownPixel(int x, int y) {
-    return g_world->os.video.shownPixel(x, y);
-}
-
-uint32_t PlayWorld::backgroundAt(int x, int y) {
-    return g_world->canvas.buffer(ksCanvas::Buffer::Background)[static_cast<std::size_t>(y) * kWidth + x];
-}
-
-ksCanvas& PlayWorld::canvas() {
-    return g_world->canvas;
-}
-
-ksResources& PlayWorld::resources() {
-    return g_world->resources;
-}
-
-ksTimer& PlayWorld::timer() {
-    return g_world->timer;
-}
-
-FakeMixer& PlayWorld::mixer() {
-    return g_world->mixer;
-}
-
-ksRegistry& PlayWorld::settings() {
-    return g_world->settings;
+PlayWorldShared::PlayWorldShared()
+    : resources(&canvas, ResourceFile::Pack, ZIBBET_BUILD_DATA_DIR, state.path(), &mixer) {
+    resources.load("resource.txt");
+    resources.getSound("music"); // the module, so pausing has something to pause
+    gameSettings = resources.getText("gameSettings");
+    canvas.setTracking(true);
 }
 
 PlayWorld::PlayWorld()
     : m_highScores(HighScoreTable::forGame(m_home.path()))
     , m_stats{GameStats::forMode(m_home.path(), 0), GameStats::forMode(m_home.path(), 1),
               GameStats::forMode(m_home.path(), 2)} {
-    SharedWorld& world = *g_world;
+    PlayWorldShared& world = *s_world;
     world.settings.setGameSettings(world.gameSettings);
     m_profile.reset(1, 6);
     // Every new game of a test deals from its own seed, so runs repeat.

@@ -58,6 +58,21 @@ private:
     ScreenManager& m_screens;
 };
 
+// What every test of a suite shares: loading the pictures is the slow part.
+struct PlayWorldShared {
+    PlayWorldShared();
+
+    TempDir state;
+    ksRegistry settings{"Zibbet", 0, 3, state.path() / "config"};
+    FakeDesktop os{settings}; // never started: the play screens draw on its memory display
+    ksCanvas canvas{os.video};
+    SteppedCounter counter{60};
+    ksTimer timer{counter};
+    FakeMixer mixer;
+    ksResources resources; // over the data the build generated
+    std::string gameSettings;
+};
+
 // The services of a running game over the data the build generated, with fresh saved data in a
 // temporary directory for every test. Frames run as the application runs them, 60 a second.
 class PlayWorld : public ::testing::Test {
@@ -68,8 +83,8 @@ public:
 
 protected:
     // The resources are loaded once for the whole suite; pictures and fonts are shared.
-    static void SetUpTestSuite();
-    static void TearDownTestSuite();
+    static void SetUpTestSuite() { s_world = std::make_unique<PlayWorldShared>(); }
+    static void TearDownTestSuite() { s_world.reset(); }
 
     PlayWorld();
     ~PlayWorld() override;
@@ -108,13 +123,17 @@ protected:
     const std::filesystem::path& dataDir() const { return m_home.path(); }
 
     // The picture on the display after the last frame, as 0x00RRGGBB.
-    static uint32_t shownPixel(int x, int y);
-    static uint32_t backgroundAt(int x, int y);
-    static ksCanvas& canvas();
-    static ksResources& resources();
-    static ksTimer& timer();
-    static FakeMixer& mixer();
-    static ksRegistry& settings();
+    static uint32_t shownPixel(int x, int y) { return s_world->os.video.shownPixel(x, y); }
+    static uint32_t backgroundAt(int x, int y) {
+        return canvas().buffer(ksCanvas::Buffer::Background)[static_cast<std::size_t>(y) * kWidth + x];
+    }
+    static ksCanvas& canvas() { return s_world->canvas; }
+    static ksResources& resources() { return s_world->resources; }
+    static ksTimer& timer() { return s_world->timer; }
+    static FakeMixer& mixer() { return s_world->mixer; }
+    static ksRegistry& settings() { return s_world->settings; }
+
+    static inline std::unique_ptr<PlayWorldShared> s_world;
 
     TempDir m_home;
     PlayerProfile m_profile;

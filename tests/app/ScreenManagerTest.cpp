@@ -67,20 +67,18 @@ TEST_F(ScreenManagerFixture, ASwitchDrawsNothingThatFrame) {
     EXPECT_EQ(screens[kClassicScreen].drawn, 0);
 }
 
-TEST_F(ScreenManagerFixture, TheLaterOfTwoRequestsWins) {
+TEST_F(ScreenManagerFixture, TheLaterOfTwoRequestsWinsAndUnknownIdsAreIgnoredAndLogged) {
+    LogCapture log;
     manager.requestSwitch(kPuzzleScreen);
     manager.requestSwitch(kActionScreen);
-    finish();
-    EXPECT_EQ(manager.current(), kActionScreen);
-}
-
-TEST_F(ScreenManagerFixture, UnknownIdsAreIgnoredAndLogged) {
-    LogCapture log;
     manager.requestSwitch(42);
     manager.requestSwitch(-3);
-    finish(); // no valid request: back past the title
-    EXPECT_TRUE(manager.isFinished());
+    finish();
+    EXPECT_EQ(manager.current(), kActionScreen);
     EXPECT_EQ(log.count("ScreenManager::requestSwitch"), 2);
+    manager.requestSwitch(42);
+    finish(); // no valid request: back to the title
+    EXPECT_EQ(manager.current(), kTitleScreen);
 }
 
 TEST_F(ScreenManagerFixture, HistoryKeepsTheHundredMostRecentScreens) {

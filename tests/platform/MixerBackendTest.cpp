@@ -3,39 +3,28 @@
 
 #include <cmath>
 #include <cstdint>
+#include <numbers>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// A mono 16-bit WAV of `samples` samples of a 440 Hz tone.
+// A mono 16-bit 22050 Hz WAV of `samples` samples of a 440 Hz tone.
 std::vector<uint8_t> toneWav(int samples) {
-    std::vector<uint8_t> wav;
-    auto u32 = [&](uint32_t v) {
-        for (int i = 0; i < 4; ++i) {
-            wav.push_back(static_cast<uint8_t>(v >> (8 * i)));
-        }
-    };
-    auto u16 = [&](uint16_t v) {
-        wav.push_back(static_cast<uint8_t>(v));
-        wav.push_back(static_cast<uint8_t>(v >> 8));
-    };
-    const uint32_t dataBytes = static_cast<uint32_t>(samples) * 2;
-    wav.insert(wav.end(), {'R', 'I', 'F', 'F'});
-    u32(36 + dataBytes);
-    wav.insert(wav.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(22050);
-    u32(44100);
-    u16(2);
-    u16(16);
-    wav.insert(wav.end(), {'d', 'a', 't', 'a'});
-    u32(dataBytes);
+    const auto dataBytes = static_cast<uint32_t>(samples) * 2;
+    std::vector<uint8_t> wav = {'R', 'I', 'F', 'F', 0,  0, 0,   0,   'W', 'A',  'V',  'E', 'f', 'm',  't',
+                                ' ', 16,  0,   0,   0,  1, 0,   1,   0,   0x22, 0x56, 0,   0,   0x44, 0xAC,
+                                0,   0,   2,   0,   16, 0, 'd', 'a', 't', 'a',  0,    0,   0,   0};
+    for (int i = 0; i < 4; ++i) {
+        wav[4 + i] = static_cast<uint8_t>((36 + dataBytes) >> (8 * i));
+        wav[40 + i] = static_cast<uint8_t>(dataBytes >> (8 * i));
+    }
     for (int i = 0; i < samples; ++i) {
-        u16(static_cast<uint16_t>(static_cast<int16_t>(8000 * std::sin(i * 2 * 3.14159265 * 440 / 22050))));
+        const auto sample = static_cast<uint16_t>(
+            static_cast<int16_t>(8000 * std::sin(i * 2 * std::numbers::pi * 440 / 22050)));
+        wav.push_back(static_cast<uint8_t>(sample));
+        wav.push_back(static_cast<uint8_t>(sample >> 8));
     }
     return wav;
 }

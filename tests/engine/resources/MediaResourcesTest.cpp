@@ -36,7 +36,7 @@ struct MediaFixture : ::testing::Test {
     static uint8_t alphaOf(uint32_t pixel) { return static_cast<uint8_t>(pixel >> 24); }
 };
 
-TEST_F(MediaFixture, PicturesTakeTheirAlphaFromTheMaskBlueBytes) {
+TEST_F(MediaFixture, PicturesTakeTheirAlphaFromTheMaskBlueBytesAndBlankImagesTheirColourFills) {
     load(kCheckSet);
     ksImage* picture = resources->getImage("picture");
     ASSERT_EQ(picture->getWidth(), 16);
@@ -44,10 +44,7 @@ TEST_F(MediaFixture, PicturesTakeTheirAlphaFromTheMaskBlueBytes) {
     EXPECT_TRUE(picture->hasAlpha());
     EXPECT_EQ(alphaOf(picture->pixelAt(0, 5)), 0);
     EXPECT_EQ(alphaOf(picture->pixelAt(15, 5)), 240);
-}
 
-TEST_F(MediaFixture, BlankImagesAndColourFills) {
-    load(kCheckSet);
     ksImage* blank = resources->getImage("blank");
     ASSERT_EQ(blank->getWidth(), 8);
     EXPECT_EQ(blank->pixelAt(0, 0), 0xFF000000u) << "a blank IMAGE w h is opaque";
@@ -67,8 +64,10 @@ TEST_F(MediaFixture, BlockCopiesAndAlphaCommands) {
     EXPECT_EQ(alphaOf(composed->pixelAt(12, 12 - 1)), 255) << "outside both blocks";
 }
 
-TEST_F(MediaFixture, FontsMeasureAndSoundsPlay) {
+TEST_F(MediaFixture, FontsMeasureAndSoundsPlayWithTheMusicAsSoundZero) {
     load(kCheckSet);
+    EXPECT_GT(resources->loadStep(), 0);
+    EXPECT_EQ(resources->getSoundSystem()->findByName("music"), 0) << "the first load step loads it";
     ksFont* font = resources->getFont("font_test");
     EXPECT_TRUE(font->hasGlyph('A'));
     EXPECT_FALSE(font->hasGlyph('D'));
@@ -83,12 +82,6 @@ TEST_F(MediaFixture, FontsMeasureAndSoundsPlay) {
     EXPECT_GE(resources->getSoundSystem()->findByName("beep"), 0);
     EXPECT_EQ(resources->getCustom("levels").size(), 36u);
     EXPECT_EQ(resources->getText("gameSettings").substr(0, 11), "dialogFade=");
-}
-
-TEST_F(MediaFixture, FirstLoadStepLoadsTheMusicAsSoundZero) {
-    load(kCheckSet);
-    EXPECT_GT(resources->loadStep(), 0);
-    EXPECT_EQ(resources->getSoundSystem()->findByName("music"), 0);
 }
 
 TEST_F(MediaFixture, HostileCommandsAreClippedAndTypeChecked) {

@@ -34,7 +34,7 @@ std::vector<ResourceToken> withResources(std::vector<ResourceToken> list, const 
     return list;
 }
 
-TEST(ImageParameters, EachFormOfTheTable) {
+TEST(ImageParameters, EachFormOfTheTableAndRefusedFileNames) {
     using Kind = ImageRecipe::Kind;
     EXPECT_EQ(readImageParameters(tokens("\"a.jpg\"")), (ImageRecipe{Kind::File, "a.jpg", "", 0, 0}));
     EXPECT_EQ(readImageParameters(tokens("\"a.jpg\" 5")), (ImageRecipe{Kind::File, "a.jpg", "", 0, 0}));
@@ -46,13 +46,11 @@ TEST(ImageParameters, EachFormOfTheTable) {
     EXPECT_EQ(readImageParameters(tokens("32")).kind, Kind::Nothing);
     EXPECT_EQ(readImageParameters(tokens("word \"a.jpg\"")).kind, Kind::Nothing);
     EXPECT_EQ(readImageParameters({}).kind, Kind::Nothing);
-}
-
-TEST(ImageParameters, RefusedFileNamesMakeNothing) {
     LogCapture log;
     const std::string longName = "\"" + std::string(200, 'x') + "\"";
-    EXPECT_EQ(readImageParameters(tokens(longName)).kind, ImageRecipe::Kind::Nothing);
-    EXPECT_EQ(readImageParameters(tokens("\"a.jpg\" " + longName)).kind, ImageRecipe::Kind::Nothing);
+    EXPECT_EQ(readImageParameters(tokens(longName)).kind, Kind::Nothing) << "refused file name";
+    EXPECT_EQ(readImageParameters(tokens("\"a.jpg\" " + longName)).kind, Kind::Nothing)
+        << "refused mask name";
 }
 
 TEST(FontParameters, SheetEntryAndQuotedGlyphTable) {

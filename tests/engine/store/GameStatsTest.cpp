@@ -33,7 +33,7 @@ TEST_F(GameStatsTest, StreaksFollowWinsAndLossesAndTheBiggestGroupOnlyGrows) {
     EXPECT_EQ(stats.biggestGroup(), 12) << "only grows";
 }
 
-TEST_F(GameStatsTest, SaveWritesSixteenLittleEndianBytesAndLoadReadsThemBack) {
+TEST_F(GameStatsTest, SaveWritesSixteenLittleEndianBytesLoadReadsThemBackAndResetZeroesThem) {
     stats.recordResult(true);
     stats.recordResult(false);
     stats.recordGroup(0x01020304);
@@ -47,6 +47,10 @@ TEST_F(GameStatsTest, SaveWritesSixteenLittleEndianBytesAndLoadReadsThemBack) {
     EXPECT_EQ(loaded.bestStreak(), 1);
     EXPECT_EQ(loaded.biggestGroup(), 0x01020304);
     EXPECT_EQ(loaded.currentStreak(), 0);
+    stats.reset();
+    ASSERT_TRUE(stats.save());
+    EXPECT_EQ(readFileBytes(dir / "stats0.bin").value(), std::vector<uint8_t>(16, 0))
+        << "reset writes zeroes";
 }
 
 TEST_F(GameStatsTest, AMissingFileLoadsZeroesAndAShortOneFailsButKeepsTheBytesItHad) {
@@ -64,14 +68,6 @@ TEST_F(GameStatsTest, AMissingFileLoadsZeroesAndAShortOneFailsButKeepsTheBytesIt
     EXPECT_EQ(stats.bestStreak(), 0);
     EXPECT_EQ(stats.biggestGroup(), 0);
     EXPECT_EQ(log.count("holds only 6 of its 16 bytes"), 1);
-}
-
-TEST_F(GameStatsTest, ResetAndSaveWritesZeroes) {
-    stats.recordResult(true);
-    ASSERT_TRUE(stats.save());
-    stats.reset();
-    ASSERT_TRUE(stats.save());
-    EXPECT_EQ(readFileBytes(dir / "stats0.bin").value(), std::vector<uint8_t>(16, 0));
 }
 
 TEST_F(GameStatsTest, UnchangedCountersAreNotWrittenAgain) {

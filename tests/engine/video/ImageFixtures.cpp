@@ -79,8 +79,9 @@ std::vector<uint8_t> interlace(const std::vector<uint8_t>& indices, int width, i
     return out;
 }
 
-} // namespace
-
+// The variable-width LZW stream of GIF for colour indices (clear code first, end code last).
+// When the table fills, the encoder either starts over with a clear code or keeps using the
+// full table, as some encoders do.
 std::vector<uint8_t> lzwEncode(const std::vector<uint8_t>& indices, int minCodeSize, bool clearWhenFull) {
     const int clear = 1 << minCodeSize;
     const int end = clear + 1;
@@ -126,6 +127,8 @@ std::vector<uint8_t> lzwEncode(const std::vector<uint8_t>& indices, int minCodeS
     bits.put(end, width);
     return bits.finish();
 }
+
+} // namespace
 
 std::vector<uint8_t> packCodes(const std::vector<std::pair<int, int>>& codes) {
     BitWriter bits;

@@ -5,11 +5,6 @@
 #include <utility>
 #include <vector>
 
-// The variable-width LZW stream of GIF for colour indices (clear code first, end code last).
-// When the table fills, the encoder either starts over with a clear code or keeps using the
-// full table, as some encoders do.
-std::vector<uint8_t> lzwEncode(const std::vector<uint8_t>& indices, int minCodeSize,
-                               bool clearWhenFull = true);
 // Raw codes of fixed bit widths, for hand-made (and broken) streams: {code, width} pairs.
 std::vector<uint8_t> packCodes(const std::vector<std::pair<int, int>>& codes);
 

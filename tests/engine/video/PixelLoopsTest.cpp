@@ -126,41 +126,36 @@ protected:
 
 using pixel::LoopSet;
 
-TEST_P(VectorLoops, Copy) {
-    compare(blits(), [](const LoopSet& set, const BlitSpan& s, int) { set.copy(s); });
+TEST_P(VectorLoops, BlitsAgreeWithTheReference) {
+    using Blit = void (*)(const LoopSet&, const BlitSpan&, int);
+    const std::pair<const char*, Blit> loops[] = {
+        {"copy", [](const LoopSet& set, const BlitSpan& s, int) { set.copy(s); }},
+        {"opacity", [](const LoopSet& set, const BlitSpan& s, int o) { set.blendOpacity(s, o); }},
+        {"alpha", [](const LoopSet& set, const BlitSpan& s, int) { set.blendAlpha(s); }},
+        {"alpha x opacity",
+         [](const LoopSet& set, const BlitSpan& s, int o) { set.blendAlphaOpacity(s, o); }},
+        {"lighten", [](const LoopSet& set, const BlitSpan& s, int) { set.lighten(s); }},
+        {"lighten x opacity", [](const LoopSet& set, const BlitSpan& s, int o) { set.lightenOpacity(s, o); }},
+    };
+    for (const auto& [name, run] : loops) {
+        SCOPED_TRACE(name);
+        compare(blits(), run);
+    }
 }
 
-TEST_P(VectorLoops, OpacityBlend) {
-    compare(blits(), [](const LoopSet& set, const BlitSpan& s, int o) { set.blendOpacity(s, o); });
-}
-
-TEST_P(VectorLoops, AlphaBlend) {
-    compare(blits(), [](const LoopSet& set, const BlitSpan& s, int) { set.blendAlpha(s); });
-}
-
-TEST_P(VectorLoops, AlphaTimesOpacity) {
-    compare(blits(), [](const LoopSet& set, const BlitSpan& s, int o) { set.blendAlphaOpacity(s, o); });
-}
-
-TEST_P(VectorLoops, Lighten) {
-    compare(blits(), [](const LoopSet& set, const BlitSpan& s, int) { set.lighten(s); });
-    compare(blits(), [](const LoopSet& set, const BlitSpan& s, int o) { set.lightenOpacity(s, o); });
-}
-
-TEST_P(VectorLoops, ScaledCopy) {
-    compare(scales(), [](const LoopSet& set, const ScaleSpan& s, int) { set.scaleCopy(s); });
-}
-
-TEST_P(VectorLoops, ScaledAlpha) {
-    compare(scales(), [](const LoopSet& set, const ScaleSpan& s, int) { set.scaleAlpha(s); });
-}
-
-TEST_P(VectorLoops, ScaledOpacity) {
-    compare(scales(), [](const LoopSet& set, const ScaleSpan& s, int o) { set.scaleOpacity(s, o); });
-}
-
-TEST_P(VectorLoops, ScaledAlphaTimesOpacity) {
-    compare(scales(), [](const LoopSet& set, const ScaleSpan& s, int o) { set.scaleAlphaOpacity(s, o); });
+TEST_P(VectorLoops, ScaledDrawingAgreesWithTheReference) {
+    using Scale = void (*)(const LoopSet&, const ScaleSpan&, int);
+    const std::pair<const char*, Scale> loops[] = {
+        {"copy", [](const LoopSet& set, const ScaleSpan& s, int) { set.scaleCopy(s); }},
+        {"alpha", [](const LoopSet& set, const ScaleSpan& s, int) { set.scaleAlpha(s); }},
+        {"opacity", [](const LoopSet& set, const ScaleSpan& s, int o) { set.scaleOpacity(s, o); }},
+        {"alpha x opacity",
+         [](const LoopSet& set, const ScaleSpan& s, int o) { set.scaleAlphaOpacity(s, o); }},
+    };
+    for (const auto& [name, run] : loops) {
+        SCOPED_TRACE(name);
+        compare(scales(), run);
+    }
 }
 
 // Every opacity level and every alpha, not only random ones.

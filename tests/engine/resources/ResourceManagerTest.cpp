@@ -134,15 +134,6 @@ TEST_F(ResourceManagerTest, LoadStepGivesRoundedDownPercentagesOfTheLoadedEntrie
     EXPECT_EQ(manager.loadStep(), 0);
 }
 
-TEST_F(ResourceManagerTest, TextAndCustomEntriesLoadThroughTheFileSource) {
-    files.add("settings.txt", "dialogFade=\n500\n");
-    files.add("levels.bin", std::string("\x01\x00\xFF", 3));
-    manager.parse("TEXT gameSettings \"settings.txt\"  CUSTOM zibbet_levels \"levels.bin\"");
-    EXPECT_EQ(*TextType::textOf(manager.get("TEXT", "gameSettings")), "dialogFade=\n500\n");
-    EXPECT_EQ(manager.get("CUSTOM", "gameSettings"), nullptr);
-    EXPECT_EQ(files.reads["settings.txt"], 1);
-}
-
 TEST_F(ResourceManagerTest, RegisteringAgainReplacesTheKeyword) {
     std::vector<std::string> second;
     manager.registerType(std::make_unique<RecordingType>("THING", manager, second));

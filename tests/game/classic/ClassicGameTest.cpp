@@ -307,14 +307,6 @@ TEST_F(ClassicTable, SuperPopsShowTheirBannerAndCheer) {
     EXPECT_EQ(game.score(), 15 + 15 + 3 * 25 + 600);
 }
 
-TEST_F(ClassicTable, ASuperPopWithoutAMultiplierStillPaysItsBonus) {
-    startGame(exampleSettings("5BalloonsMultiplier= classicSuperPop5=4,4,4"));
-    layBoard({"0000", "1212"}, {{1, 0}});
-    const ClassicPointerResult result = click(0, 0);
-    EXPECT_EQ(result.pointsShown, 100);
-    EXPECT_EQ(game.score(), 100);
-}
-
 TEST_F(ClassicTable, UncoveredPrizesFlyToTheNearestFreeShelfSlotAndScoreByHeight) {
     startGame(exampleSettings("classicPrizes=2,2,2"));
     layBoard({"011", "011", "111", "111"}, {{2, 0}, {3, 2}});

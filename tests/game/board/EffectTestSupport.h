@@ -70,8 +70,6 @@ public:
         return std::any_of(m_playing.begin(), m_playing.end(),
                            [&](const auto& p) { return p.second == cue; });
     }
-    // A sound coming to its natural end.
-    void finish(int channel) { m_playing.erase(channel); }
     int channelOf(std::string_view cue) const {
         for (const auto& [channel, name] : m_playing) {
             if (name == cue) {

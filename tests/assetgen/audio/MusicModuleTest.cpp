@@ -20,7 +20,7 @@ const std::vector<uint8_t>& moduleBytes() {
 
 int orderCount() {
     const auto& b = moduleBytes();
-    return (b[0x20] | (b[0x21] << 8)) - 1; // the header counts the end marker too
+    return readU16(b, 0x20) - 1; // the header counts the end marker too
 }
 
 // The order numbers the screens jump to, and the orders each section owns.
@@ -51,7 +51,7 @@ TEST(MusicModule, IsTheSameImpulseTrackerModuleInSampleModeEveryTimeAndLoadsInTh
     const auto& b = file.bytes;
     ASSERT_GT(b.size(), 0xC0u);
     EXPECT_EQ(std::string(b.begin(), b.begin() + 4), "IMPM");
-    EXPECT_EQ(b[0x22] | (b[0x23] << 8), 0) << "instruments";
+    EXPECT_EQ(readU16(b, 0x22), 0) << "instruments";
     EXPECT_EQ((b[0x2C] & 0x04), 0) << "instrument mode flag";
     ASSERT_GE(orderCount(), 31);
     EXPECT_EQ(b[0xC0 + orderCount()], 255) << "end of song marker";

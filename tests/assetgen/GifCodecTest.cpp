@@ -45,21 +45,15 @@ TEST(GifWriter, HeaderDeclaresAGreyGlobalTableAndOneImage) {
     EXPECT_EQ(gif.back(), 0x3B);
 }
 
-TEST(GifWriter, RoundTripsSmallAndOddShapes) {
+// Odd shapes, flat pictures with long runs, and noise that fills the 4096-entry code table again
+// and again, so every code width change, table reset and final code is exercised.
+TEST(GifWriter, RoundTripsOddShapesLongRunsAndNoiseThroughManyTableResets) {
     expectRoundTrip(1, 1, {128});
     expectRoundTrip(1, 300, greyRamp(1, 300));
     expectRoundTrip(300, 1, greyRamp(300, 1));
     expectRoundTrip(28, 37, greyRamp(28, 37));
-}
-
-TEST(GifWriter, RoundTripsFlatPicturesWithLongRuns) {
     expectRoundTrip(640, 480, std::vector<uint8_t>(640 * 480, 255));
     expectRoundTrip(97, 61, std::vector<uint8_t>(97 * 61, 0));
-}
-
-// Noise fills the 4096-entry code table again and again, so every code width change, table
-// reset and final code is exercised.
-TEST(GifWriter, RoundTripsNoiseThroughManyTableResets) {
     Scatter scatter(42);
     for (int run = 0; run < 6; ++run) {
         const int width = 17 + run * 53;

@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(Sketch, HandsOverUnpremultipliedColour) {
+TEST(Sketch, HandsOverUnpremultipliedColourAndDrawsARasterBackWithoutChangingIt) {
     Sketch sketch(4, 4);
     cairo_set_source_rgba(sketch.cr(), 1.0, 0.5, 0.0, 0.5);
     cairo_paint(sketch.cr());
@@ -17,22 +17,20 @@ TEST(Sketch, HandsOverUnpremultipliedColour) {
     EXPECT_EQ(redOf(p), 255) << "premultiplied cairo data would give about 128";
     EXPECT_NEAR(greenOf(p), 128, 2);
     EXPECT_EQ(blueOf(p), 0);
-}
 
-TEST(Sketch, DrawsARasterBackWithoutChangingIt) {
     Raster source(3, 2);
     source.set(0, 0, packArgb(255, 10, 200, 30));
     source.set(1, 1, packArgb(128, 250, 0, 0));
-    Sketch sketch(3, 2);
-    sketch.drawRaster(source, 0, 0);
-    const Raster back = sketch.toRaster();
+    Sketch redraw(3, 2);
+    redraw.drawRaster(source, 0, 0);
+    const Raster back = redraw.toRaster();
     EXPECT_EQ(back.at(0, 0), source.at(0, 0));
     EXPECT_EQ(alphaOf(back.at(1, 1)), 128);
     EXPECT_NEAR(redOf(back.at(1, 1)), 250, 2);
     EXPECT_EQ(back.at(2, 0), 0u);
 }
 
-TEST(Raster, CompositesStraightAlphaOver) {
+TEST(Raster, CompositesStraightAlphaOverAndCropsOutsideAsTransparent) {
     Raster base(2, 1, packArgb(255, 0, 0, 200));
     Raster top(1, 1, packArgb(128, 255, 255, 255));
     base.composite(top, 1, 0);
@@ -40,13 +38,11 @@ TEST(Raster, CompositesStraightAlphaOver) {
     EXPECT_EQ(alphaOf(base.at(1, 0)), 255);
     EXPECT_NEAR(redOf(base.at(1, 0)), 128, 1);
     EXPECT_NEAR(blueOf(base.at(1, 0)), 228, 1);
-}
 
-TEST(Raster, CroppingOutsideReadsTransparent) {
     Raster r(2, 2, packArgb(255, 1, 2, 3));
     const Raster c = r.cropped(1, 1, 2, 2);
     EXPECT_EQ(c.at(0, 0), packArgb(255, 1, 2, 3));
-    EXPECT_EQ(c.at(1, 1), 0u);
+    EXPECT_EQ(c.at(1, 1), 0u) << "cropped outside the raster";
 }
 
 TEST(Raster, BleedingFillsOnlyTransparentPixelsFromTheirNeighbours) {

@@ -41,7 +41,7 @@ TEST(ResourceScript, WritesEntriesTheReaderReadsBack) {
     EXPECT_EQ(entries[7].name, "cheer_1-5_left");
 }
 
-TEST(ResourceScript, RefusesFileNamesTheReaderWouldSplitOrCut) {
+TEST(ResourceScript, RefusesFileNamesTheReaderWouldSplitOrCutBadEntryNamesAndDuplicates) {
     ResourceScript script;
     script.image("a", "my picture.jpg");
     script.image("b", "one,two.jpg");
@@ -50,36 +50,31 @@ TEST(ResourceScript, RefusesFileNamesTheReaderWouldSplitOrCut) {
     script.image("e", std::string(128, 'x'));
     script.sound("f", "");
     EXPECT_THAT(script.errors(), SizeIs(6));
-    EXPECT_THAT(readScript(script.str()), IsEmpty());
-}
+    EXPECT_THAT(readScript(script.str()), IsEmpty()) << "no bad file name is written";
 
-TEST(ResourceScript, RefusesBadEntryNamesAndDuplicates) {
-    ResourceScript script;
     script.image("IMAGE", "x.jpg");
     script.image("9lives", "y.jpg");
     script.image("two words", "z.jpg");
     script.image("once", "once.jpg");
     script.image("once", "again.jpg");
-    EXPECT_THAT(script.errors(), SizeIs(4));
+    EXPECT_THAT(script.errors(), SizeIs(6 + 4));
     const std::vector<ScriptEntry> entries = readScript(script.str());
     ASSERT_THAT(entries, SizeIs(1));
-    EXPECT_EQ(entries[0].parameters[0].fileName(), "once.jpg");
+    EXPECT_EQ(entries[0].parameters[0].fileName(), "once.jpg") << "the first of two entries named alike";
 }
 
-TEST(ScriptReader, BlanksCommentsEvenInsideQuotes) {
+TEST(ScriptReader, BlanksCommentsEvenInsideQuotesAndGroupsCallArgumentsAfterACommand) {
     const auto entries = readScript("IMAGE a \"a.jpg\" // IMAGE b \"b.jpg\"\nIMAGE c \"c//d.jpg\"\n");
     ASSERT_THAT(entries, SizeIs(2));
     EXPECT_EQ(entries[1].parameters[0].text, "\"c");
-}
 
-TEST(ScriptReader, GroupsCallArgumentsAfterACommand) {
-    const auto entries =
+    const auto called =
         readScript("IMAGE t (\"t.jpg\") { setAlpha \"t_a.gif\" 1 2 3 4 5 6; }\nSOUND s \"s.wav\"");
-    ASSERT_THAT(entries, SizeIs(2));
-    ASSERT_THAT(entries[0].calls, SizeIs(1));
-    EXPECT_EQ(entries[0].calls[0].command, "setAlpha");
-    EXPECT_THAT(entries[0].calls[0].arguments, SizeIs(7));
-    EXPECT_THAT(entries[0].parameters, SizeIs(1));
+    ASSERT_THAT(called, SizeIs(2));
+    ASSERT_THAT(called[0].calls, SizeIs(1));
+    EXPECT_EQ(called[0].calls[0].command, "setAlpha");
+    EXPECT_THAT(called[0].calls[0].arguments, SizeIs(7));
+    EXPECT_THAT(called[0].parameters, SizeIs(1));
 }
 
 } // namespace

@@ -49,14 +49,7 @@ struct HighScoreWorld : FrontEndWorld {
     }
 };
 
-TEST(HighScorePagesTest, TheArrowsFlipBetweenTheClassicAndActionPages) {
-    EXPECT_EQ(HighScoreScreen::nextPage(0), 2);
-    EXPECT_EQ(HighScoreScreen::nextPage(2), 0);
-    EXPECT_EQ(HighScoreScreen::previousPage(0), 2);
-    EXPECT_EQ(HighScoreScreen::previousPage(2), 0);
-}
-
-TEST_F(HighScoreWorld, ThePageArrowsOfTheDialogTurnThePages) {
+TEST_F(HighScoreWorld, ThePageArrowsOfTheDialogTurnThePagesAndEveryVisitStartsOnTheClassicPage) {
     open();
     EXPECT_EQ(scores->page(), 0);
     clickNextPage();
@@ -65,7 +58,19 @@ TEST_F(HighScoreWorld, ThePageArrowsOfTheDialogTurnThePages) {
     EXPECT_EQ(scores->page(), 0);
     clickPreviousPage();
     EXPECT_EQ(scores->page(), 2);
+    clickPreviousPage();
+    EXPECT_EQ(scores->page(), 0);
+    clickNextPage();
+    ASSERT_EQ(scores->page(), 2);
     EXPECT_EQ(screens.current(), kHighScoreScreen);
+
+    input.typeChar('\r');
+    frame();
+    ASSERT_TRUE(runUntil([&] { return screens.current() == kTitleScreen; }, 30));
+    standIns[kTitleScreen].requestNext = kHighScoreScreen;
+    frame();
+    EXPECT_EQ(screens.current(), kHighScoreScreen);
+    EXPECT_EQ(scores->page(), 0) << "every visit starts on the Classic page";
 }
 
 TEST_F(HighScoreWorld, ResetThenNoChangesNothing) {
@@ -130,18 +135,5 @@ TEST_P(ScreenCloseKeys, CloseTheScreenButDoNothingWhileTheResetQuestionIsOpen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EnterAndSpace, ScreenCloseKeys, ::testing::Values('\r', ' '));
-
-TEST_F(HighScoreWorld, EveryVisitStartsOnTheClassicPage) {
-    open();
-    clickNextPage();
-    ASSERT_EQ(scores->page(), 2);
-    input.typeChar('\r');
-    frame();
-    ASSERT_TRUE(runUntil([&] { return screens.current() == kTitleScreen; }, 30));
-    standIns[kTitleScreen].requestNext = kHighScoreScreen;
-    frame();
-    EXPECT_EQ(screens.current(), kHighScoreScreen);
-    EXPECT_EQ(scores->page(), 0);
-}
 
 } // namespace

@@ -44,15 +44,13 @@ struct OptionsWorld : FrontEndWorld {
     }
 };
 
-TEST(OptionsRulesTest, TheColoursKnobSnapsToFourPlacesAndHalfWayRoundsUp) {
+TEST(OptionsRulesTest, TheColoursKnobSnapsToFourPlacesAndTheDifficultyBoxesActAsRadioButtons) {
     EXPECT_EQ(optionsrules::colourPlace(0.0f), 0);
     EXPECT_EQ(optionsrules::colourPlace(0.4f), 1);
     EXPECT_EQ(optionsrules::colourPlace(0.5f), 2) << "trunc(0.5 x 3 + 0.5) = 2: five colours";
     EXPECT_EQ(optionsrules::colourPlace(0.83f), 2);
     EXPECT_EQ(optionsrules::colourPlace(1.0f), 3);
-}
-
-TEST(OptionsRulesTest, TheDifficultyBoxesActAsRadioButtons) {
+    // The difficulty boxes act as radio buttons.
     EXPECT_EQ(optionsrules::chooseDifficulty(0, {1, 0, 1}), 2);
     EXPECT_EQ(optionsrules::chooseDifficulty(1, {1, 1, 1}), 2) << "the last other ticked box wins";
     EXPECT_EQ(optionsrules::chooseDifficulty(1, {0, 0, 0}), 1) << "unticking the current box keeps it";

@@ -145,7 +145,7 @@ TEST_F(TitleWorld, ClicksDuringTheFadeInOfTheExitQuestionAreIgnored) {
 
 // The menu.
 
-TEST_F(TitleWorld, TheTitleMusicPlaysAtTheProfileVolumesAndRestartsAfterAMode) {
+TEST_F(TitleWorld, TheTitleMusicPlaysAtTheProfileVolumesAndRestartsAfterAModeButNotAfterTheOptions) {
     EXPECT_EQ(mixer.lastOrder, 10);
     EXPECT_EQ(mixer.moduleVolume, static_cast<int>(profile.musicVolume() * 255.0));
     EXPECT_EQ(mixer.effectsVolume, static_cast<int>(profile.effectsVolume() * 255.0));
@@ -160,18 +160,15 @@ TEST_F(TitleWorld, TheTitleMusicPlaysAtTheProfileVolumesAndRestartsAfterAMode) {
     EXPECT_EQ(mixer.modulePlays, playsBefore + 1);
     EXPECT_EQ(mixer.lastOrder, 10);
 
-    click(kClassicX, kModeY);
-    EXPECT_EQ(screens.current(), kClassicScreen);
-}
-
-TEST_F(TitleWorld, ComingBackFromTheOptionsLeavesTheMusicAlone) {
     click(kOptionsX, kMenuRowY);
     ASSERT_EQ(screens.current(), kOptionsScreen);
-    const int stops = mixer.moduleStops;
     standIns[kOptionsScreen].leave = true;
     frame();
     EXPECT_EQ(screens.current(), kTitleScreen);
-    EXPECT_EQ(mixer.moduleStops, stops);
+    EXPECT_EQ(mixer.moduleStops, stopsBefore + 1) << "coming back from the options leaves the music alone";
+
+    click(kClassicX, kModeY);
+    EXPECT_EQ(screens.current(), kClassicScreen);
 }
 
 TEST_F(TitleWorld, TheMascotShowsThePoseOfTheHoveredModeOnlyWhileItIsHovered) {
@@ -209,10 +206,20 @@ TEST_F(TitleWorld, ActionWithoutASavedGameStartsAFreshOneAtOnce) {
     EXPECT_EQ(stored.savedColours(), 4);
 }
 
-TEST_F(TitleWorld, NewGameDeletesTheSavedGameAndKeepsTheCurrentOptionsForTheNextOne) {
+TEST_F(TitleWorld, ContinueKeepsTheSavedGameAndNewGameDeletesItKeepingTheCurrentOptions) {
     profile.setSavedGame(3, 0, 1234.0f, 6);
     profile.setDifficulty(2);
     profile.setColours(4);
+    click(kActionX, kModeY);
+    waitForQuestion();
+    click(kContinueX, kContinueButtonsY);
+    ASSERT_TRUE(runUntil([&] { return screens.current() == kActionScreen; }));
+    EXPECT_EQ(profile.savedRound(), 3);
+    EXPECT_EQ(profile.savedColours(), 6);
+    standIns[kActionScreen].leave = true;
+    frame();
+    ASSERT_EQ(screens.current(), kTitleScreen);
+
     click(kActionX, kModeY);
     ASSERT_TRUE(title->isContinueBoxOpen());
     EXPECT_EQ(screens.current(), kTitleScreen);
@@ -226,16 +233,6 @@ TEST_F(TitleWorld, NewGameDeletesTheSavedGameAndKeepsTheCurrentOptionsForTheNext
         EXPECT_EQ(p.savedColours(), 4);
     }
     EXPECT_FALSE(title->isContinueBoxOpen());
-}
-
-TEST_F(TitleWorld, ContinueKeepsTheSavedGame) {
-    profile.setSavedGame(3, 0, 1234.0f, 6);
-    click(kActionX, kModeY);
-    waitForQuestion();
-    click(kContinueX, kContinueButtonsY);
-    ASSERT_TRUE(runUntil([&] { return screens.current() == kActionScreen; }));
-    EXPECT_EQ(profile.savedRound(), 3);
-    EXPECT_EQ(profile.savedColours(), 6);
 }
 
 // The web link.

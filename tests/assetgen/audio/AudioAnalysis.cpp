@@ -9,14 +9,6 @@
 
 namespace {
 
-uint32_t readU32(std::span<const uint8_t> b, std::size_t at) {
-    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
-}
-
-uint16_t readU16(std::span<const uint8_t> b, std::size_t at) {
-    return static_cast<uint16_t>(b[at] | (b[at + 1] << 8));
-}
-
 bool tagIs(std::span<const uint8_t> b, std::size_t at, std::string_view tag) {
     return b.size() >= at + 4 && std::equal(tag.begin(), tag.end(), b.begin() + at);
 }
@@ -54,6 +46,14 @@ std::size_t binOf(double hz, int rate, int frameSize) {
 }
 
 } // namespace
+
+uint16_t readU16(std::span<const uint8_t> b, std::size_t at) {
+    return static_cast<uint16_t>(b[at] | (b[at + 1] << 8));
+}
+
+uint32_t readU32(std::span<const uint8_t> b, std::size_t at) {
+    return readU16(b, at) | (static_cast<uint32_t>(readU16(b, at + 2)) << 16);
+}
 
 std::optional<WavData> parseWav(std::span<const uint8_t> bytes) {
     if (bytes.size() < 12 || !tagIs(bytes, 0, "RIFF") || !tagIs(bytes, 8, "WAVE")) {

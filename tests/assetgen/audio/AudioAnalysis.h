@@ -1,6 +1,7 @@
 // AudioAnalysis.h: measurements the audio tests listen with: WAV parsing, levels and spectra.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -12,6 +13,10 @@ struct WavData {
     int bitsPerSample = 0;
     std::vector<int16_t> samples; // interleaved when channels > 1
 };
+
+// Little-endian fields of a file's bytes.
+uint16_t readU16(std::span<const uint8_t> bytes, std::size_t at);
+uint32_t readU32(std::span<const uint8_t> bytes, std::size_t at);
 
 // Walks the RIFF chunks and accepts only 16-bit PCM; nothing for anything else or truncated data.
 std::optional<WavData> parseWav(std::span<const uint8_t> bytes);

@@ -13,13 +13,6 @@ namespace {
 
 using namespace tracker;
 
-uint32_t u32(const std::vector<uint8_t>& b, std::size_t at) {
-    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
-}
-uint16_t u16(const std::vector<uint8_t>& b, std::size_t at) {
-    return static_cast<uint16_t>(b[at] | (b[at + 1] << 8));
-}
-
 // A looped sine of 100 frames per cycle, tuned so that note C-5 plays middle C.
 Sample sineSample() {
     Sample s;
@@ -68,10 +61,10 @@ TEST(ItWriter, PacksEachFilledCellWithItsMaskAndEndsEveryRow) {
     cell.param = 6;
     const std::vector<uint8_t> b = writeIt(m);
     const std::size_t patternTable = 0xC0 + 2 + 4; // orders with end marker, one sample pointer
-    const uint32_t at = u32(b, patternTable);
+    const uint32_t at = readU32(b, patternTable);
     const std::vector<uint8_t> packed = {0x82, 0x0F, 60, 1, 40, 1, 6, 0x00, 0x00};
-    EXPECT_EQ(u16(b, at), packed.size());
-    EXPECT_EQ(u16(b, at + 2), 2);
+    EXPECT_EQ(readU16(b, at), packed.size());
+    EXPECT_EQ(readU16(b, at + 2), 2);
     EXPECT_EQ(std::vector<uint8_t>(b.begin() + at + 8, b.begin() + at + 8 + packed.size()), packed);
 }
 
@@ -79,20 +72,20 @@ TEST(ItWriter, HeaderTablesPointAtWhatTheyCount) {
     Module m = oneNoteModule(sineSample(), 60);
     m.orders = {0, 0, 0};
     const std::vector<uint8_t> b = writeIt(m);
-    EXPECT_EQ(u16(b, 0x20), 4) << "orders include the end marker";
-    EXPECT_EQ(u16(b, 0x22), 0);
-    EXPECT_EQ(u16(b, 0x24), 1);
-    EXPECT_EQ(u16(b, 0x26), 1);
+    EXPECT_EQ(readU16(b, 0x20), 4) << "orders include the end marker";
+    EXPECT_EQ(readU16(b, 0x22), 0);
+    EXPECT_EQ(readU16(b, 0x24), 1);
+    EXPECT_EQ(readU16(b, 0x26), 1);
     EXPECT_EQ(b[0x40], 32);
     EXPECT_NE(b[0x41] & 0x80, 0) << "channels beyond the module are disabled";
-    const uint32_t sampleHeader = u32(b, 0xC0 + 4);
+    const uint32_t sampleHeader = readU32(b, 0xC0 + 4);
     EXPECT_EQ(std::string(b.begin() + sampleHeader, b.begin() + sampleHeader + 4), "IMPS");
     EXPECT_EQ(b[sampleHeader + 0x12], 0x01 | 0x02 | 0x10) << "data, 16-bit, looped";
-    EXPECT_EQ(u32(b, sampleHeader + 0x30), 1000u);
-    EXPECT_EQ(u32(b, sampleHeader + 0x38), 1000u);
-    const uint32_t data = u32(b, sampleHeader + 0x48);
+    EXPECT_EQ(readU32(b, sampleHeader + 0x30), 1000u);
+    EXPECT_EQ(readU32(b, sampleHeader + 0x38), 1000u);
+    const uint32_t data = readU32(b, sampleHeader + 0x48);
     ASSERT_EQ(data + 2000, b.size());
-    EXPECT_EQ(static_cast<int16_t>(u16(b, data + 2 * 25)), m.samples[0].pcm[25]);
+    EXPECT_EQ(static_cast<int16_t>(readU16(b, data + 2 * 25)), m.samples[0].pcm[25]);
 }
 
 TEST(ItWriter, NotesSoundAtTheirPitch) {

@@ -88,22 +88,17 @@ TEST_F(SoundEffects, EveryCueOfTheInventoryIsMadeExactlyOnce) {
     EXPECT_EQ(made, inventory());
 }
 
-TEST_F(SoundEffects, FilesAreLowerCaseWavsThatCannotBeTakenForTheModule) {
+TEST_F(SoundEffects, EveryFileIsALowerCaseMono16BitPcmWavThatCannotBeTakenForTheModule) {
     std::set<std::string> names;
     for (const SoundAsset& a : *s_assets) {
+        SCOPED_TRACE(a.cueName);
         std::string lower;
         for (char c : a.cueName) {
             lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         }
         EXPECT_EQ(a.file.fileName, lower + ".wav");
-        EXPECT_EQ(a.file.fileName.find(".it"), std::string::npos) << a.file.fileName;
-        EXPECT_TRUE(names.insert(a.file.fileName).second) << a.file.fileName;
-    }
-}
-
-TEST_F(SoundEffects, EveryFileIsMono16BitPcmWav) {
-    for (const SoundAsset& a : *s_assets) {
-        SCOPED_TRACE(a.cueName);
+        EXPECT_EQ(a.file.fileName.find(".it"), std::string::npos);
+        EXPECT_TRUE(names.insert(a.file.fileName).second) << "two cues share " << a.file.fileName;
         ASSERT_TRUE(s_cues->count(a.cueName)) << "does not parse as PCM WAV";
         const WavData& wav = cue(a.cueName).wav;
         EXPECT_EQ(wav.channels, 1);
@@ -168,7 +163,7 @@ TEST_F(SoundEffects, GroupPopsGrowWithTheGroup) {
     }
 }
 
-TEST_F(SoundEffects, SinglePopsRiseInPitch) {
+TEST_F(SoundEffects, SinglePopsRiseInPitchAndTheDudIsShortAndDull) {
     double previous = 0.0;
     for (int i = 1; i <= 6; ++i) {
         const std::string name = "pop" + std::to_string(i);
@@ -176,12 +171,11 @@ TEST_F(SoundEffects, SinglePopsRiseInPitch) {
         EXPECT_GT(pitch, previous) << name;
         previous = pitch;
     }
-}
-
-TEST_F(SoundEffects, TheDudIsShortAndDullBesideARealPop) {
     EXPECT_LT(spectralCentroid(spectrum("pop0"), rate("pop0")),
-              0.6 * spectralCentroid(spectrum("pop23"), rate("pop23")));
-    EXPECT_LT(audibleSeconds(cue("pop0").x, rate("pop0")), audibleSeconds(cue("pop23").x, rate("pop23")));
+              0.6 * spectralCentroid(spectrum("pop23"), rate("pop23")))
+        << "the dud is dull beside a real pop";
+    EXPECT_LT(audibleSeconds(cue("pop0").x, rate("pop0")), audibleSeconds(cue("pop23").x, rate("pop23")))
+        << "and short";
 }
 
 TEST_F(SoundEffects, MusicalCuesAreTonalAndAirCuesAreNoisy) {
@@ -195,15 +189,12 @@ TEST_F(SoundEffects, MusicalCuesAreTonalAndAirCuesAreNoisy) {
     }
 }
 
-TEST_F(SoundEffects, TheSadTromboneFalls) {
+TEST_F(SoundEffects, TheSadTromboneFallsTheWooRisesAndTheCrowdIsLoudestAtAnAllClear) {
     const double start =
         dominantFrequency(averageSpectrum(window("loosetrumpet", 0.0, 0.35)), rate("loosetrumpet"), 80, 600);
     const double end =
         dominantFrequency(averageSpectrum(window("loosetrumpet", 1.4, 2.2)), rate("loosetrumpet"), 80, 600);
     EXPECT_LT(end, start * 0.95);
-}
-
-TEST_F(SoundEffects, TheWooRisesAndTheCrowdIsLoudestAtAnAllClear) {
     const double early = dominantFrequency(averageSpectrum(window("woo", 0.02, 0.15)), rate("woo"), 150, 700);
     const double late = dominantFrequency(averageSpectrum(window("woo", 0.3, 0.5)), rate("woo"), 150, 700);
     EXPECT_GT(late, early * 1.3);

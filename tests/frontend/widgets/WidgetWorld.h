@@ -53,7 +53,6 @@ struct CountingScreen : GameScreen {
 struct WidgetWorld : ::testing::Test {
     static constexpr int kWidth = 640;
     static constexpr int kHeight = 480;
-    static constexpr float kFrameSeconds = 1.0f / 16.0f;
 
     MemoryVideo video{kWidth, kHeight};
     ksCanvas canvas{video};
@@ -114,9 +113,6 @@ struct WidgetWorld : ::testing::Test {
     }
     void frame(DialogBox& box) {
         frame([&] { box.update(); });
-    }
-    void frame() {
-        frame([&] { manager.update(kFrameSeconds); });
     }
     // Runs one frame of the box and reads the frame buffer before it is presented and restored.
     uint32_t liveFrameAt(DialogBox& box, DialogPoint at);

@@ -89,7 +89,7 @@ TEST(BalloonAnimation, APopEndsAtATenthOfASecond) {
     EXPECT_EQ(balloon.colour(), 1) << "the colour stays; only the state changes";
 }
 
-TEST(BalloonAnimation, ARiseTakesFiveMillisecondsPerPixelAndRestartsFromWhereItIsShown) {
+TEST(BalloonAnimation, OnlyRestingOrRisingBalloonsRiseAtFiveMillisecondsPerPixelFromWhereTheyAreShown) {
     Balloon balloon = resting(0);
     balloon.startRise(-37.0f); // from one row below
     EXPECT_TRUE(balloon.isRising());
@@ -109,19 +109,16 @@ TEST(BalloonAnimation, ARiseTakesFiveMillisecondsPerPixelAndRestartsFromWhereItI
     balloon.finishRise();
     EXPECT_EQ(balloon.state(), BalloonState::Resting);
     EXPECT_FLOAT_EQ(balloon.offsetY(), 0.0f) << "finishing ends the slide at once";
-}
 
-TEST(BalloonAnimation, OnlyRestingOrRisingBalloonsRise) {
     Balloon empty(0, 0, nullptr);
     empty.startRise(-37.0f);
     EXPECT_TRUE(empty.isEmpty());
-    EXPECT_FLOAT_EQ(empty.offsetY(), 0.0f);
-
+    EXPECT_FLOAT_EQ(empty.offsetY(), 0.0f) << "an empty place does not rise";
     Balloon popping = resting(2);
     popping.startPopping();
     popping.startRise(-37.0f);
     EXPECT_TRUE(popping.isPopping());
-    EXPECT_FLOAT_EQ(popping.offsetY(), 0.0f);
+    EXPECT_FLOAT_EQ(popping.offsetY(), 0.0f) << "a popping balloon does not rise";
 }
 
 TEST(BalloonAnimation, AShakeSwaysForPointEightSecondsAfterItsDelay) {

@@ -33,7 +33,7 @@ std::array<int, 2> centreOf(const BalloonBoard& board, int row, int column) {
     return {board.columnX(column) + 14, board.rowY(row, column) + 18};
 }
 
-TEST(BoardGroups, FollowTheFourNeighboursOfOneColour) {
+TEST(BoardGroups, FollowTheFourNeighboursOfOneColourButNeverCornersPoppingBalloonsOrTheShelf) {
     ClassicBoard board;
     fillGrid(board, {"0012", "0302", "1100"});
     EXPECT_EQ(groupAt(board, 0, 1), 3);
@@ -45,21 +45,18 @@ TEST(BoardGroups, FollowTheFourNeighboursOfOneColour) {
     EXPECT_EQ(groupAt(board, 1, 1), 1) << "a lone balloon";
     EXPECT_EQ(groupAt(board, 5, 5), 0) << "an empty place";
     EXPECT_TRUE(board.group().empty());
-}
 
-TEST(BoardGroups, CornersPoppingBalloonsAndThePrizeShelfNeverJoin) {
-    ClassicBoard board;
     fillGrid(board, {"01", "10"});
-    EXPECT_EQ(groupAt(board, 0, 0), 1);
-    EXPECT_EQ(groupAt(board, 1, 1), 1);
-    EXPECT_EQ(groupAt(board, 0, 1), 1);
+    EXPECT_EQ(groupAt(board, 0, 0), 1) << "corners never join";
+    EXPECT_EQ(groupAt(board, 1, 1), 1) << "corners never join";
+    EXPECT_EQ(groupAt(board, 0, 1), 1) << "corners never join";
     fillGrid(board, {"000"});
     board.cellAt(0, 1).startPopping();
-    EXPECT_EQ(groupAt(board, 0, 0), 1);
-    EXPECT_EQ(groupAt(board, 0, 2), 1);
+    EXPECT_EQ(groupAt(board, 0, 0), 1) << "a popping balloon never joins";
+    EXPECT_EQ(groupAt(board, 0, 2), 1) << "a popping balloon never joins";
     PrizeShelf shelf;
     fillGrid(shelf, {"000000000000000"});
-    EXPECT_EQ(groupAt(shelf, 0, 7), 1);
+    EXPECT_EQ(groupAt(shelf, 0, 7), 1) << "prizes on the shelf never join";
 }
 
 TEST(BoardHitTest, BoxesIncludeTheirEdgesAndTiesGoToTheEarlierPlace) {

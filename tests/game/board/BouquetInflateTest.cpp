@@ -132,21 +132,12 @@ TEST(Bouquet, WithoutPicturesItRisesAndDrawsNothing) {
     FrameClock clock;
     Bouquet bouquet(clock.timer(), screen.canvas, [](const char*) { return nullptr; });
     bouquet.start(false);
-    screen.canvas.setTracking(true);
-    for (int i = 0; i < 400 && bouquet.isActive(); ++i) {
-        clock.step(kFrame);
-        bouquet.update();
-        bouquet.draw();
-    }
+    EXPECT_TRUE(drawsNothing(screen, clock, bouquet, 400, kFrame));
     EXPECT_FALSE(bouquet.isActive());
-    EXPECT_TRUE(screen.canvas.dirtyList().items().empty());
 }
 
-struct Inflating : ::testing::Test {
+struct Inflating : EffectStage {
     static constexpr double kTick = 1.0 / 64.0;
-    TestScreen screen;
-    FrameClock clock;
-    RecordingCues cues;
     PictureBook book{screen.canvas, 8, 8};
     InflatePictures pictures;
     InflateEffect effect{clock.timer(), 0.5f, pictures, &cues};
@@ -158,7 +149,7 @@ struct Inflating : ::testing::Test {
     }
 };
 
-TEST_F(Inflating, EightPicturesEachAnEighthOfTheTimeWithACueAtEveryChange) {
+TEST_F(Inflating, EightPicturesEachAnEighthOfTheTimeWithACueAtEveryChangeButOnePerFrame) {
     EXPECT_EQ(book.nameOf(pictures.frame(3, 7)), "balloon_inflate3_7");
     effect.start(3, 100.0f, 50.0f);
     EXPECT_TRUE(effect.isActive());
@@ -173,15 +164,13 @@ TEST_F(Inflating, EightPicturesEachAnEighthOfTheTimeWithACueAtEveryChange) {
     EXPECT_FALSE(effect.isActive()) << "it ends with its last picture";
     EXPECT_EQ(effect.frameIndex(), 7);
     EXPECT_EQ(cues.plays("balloon_inflate"), 7);
-}
 
-TEST_F(Inflating, ALongFrameSkipsPicturesButRequestsTheCueOnce) {
     effect.start(0, 0.0f, 0.0f);
-    frame(3.0 / 16.0); // three pictures at once
-    EXPECT_EQ(effect.frameIndex(), 3);
-    EXPECT_EQ(cues.plays("balloon_inflate"), 1);
+    frame(3.0 / 16.0);
+    EXPECT_EQ(effect.frameIndex(), 3) << "a long frame skips pictures";
+    EXPECT_EQ(cues.plays("balloon_inflate"), 8) << "but requests the cue once";
     frame(1.0 / 128.0);
-    EXPECT_EQ(cues.plays("balloon_inflate"), 1) << "no change, no cue";
+    EXPECT_EQ(cues.plays("balloon_inflate"), 8) << "no change, no cue";
 }
 
 TEST_F(Inflating, ItDrawsAtSevenTenthsOpacityAndChangesColourWithoutRewinding) {
@@ -218,14 +207,8 @@ TEST(InflateEffect, MissingPicturesAndAnUnknownColourDrawNothing) {
     InflatePictures none;
     InflateEffect effect(clock.timer(), 0.4f, none, nullptr);
     effect.start(9, 5.0f, 5.0f);
-    screen.canvas.setTracking(true);
-    for (int i = 0; i < 40; ++i) {
-        clock.step(1.0 / 60.0);
-        effect.update();
-        effect.draw();
-    }
+    EXPECT_TRUE(drawsNothing(screen, clock, effect, 40));
     EXPECT_FALSE(effect.isActive());
-    EXPECT_TRUE(screen.canvas.dirtyList().items().empty());
     EXPECT_EQ(none.frame(9, 0), nullptr);
     EXPECT_EQ(none.frame(0, 8), nullptr);
 }

@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 // A ksTimer whose frames last exactly as long as the test says.
 class FrameClock {
 public:
@@ -68,8 +70,6 @@ public:
         return std::any_of(m_playing.begin(), m_playing.end(),
                            [&](const auto& p) { return p.second == cue; });
     }
-    // A sound coming to its natural end.
-    void finish(int channel) { m_playing.erase(channel); }
     int channelOf(std::string_view cue) const {
         for (const auto& [channel, name] : m_playing) {
             if (name == cue) {
@@ -145,4 +145,25 @@ struct TestScreen {
         return canvas.buffer(ksCanvas::Buffer::Frame)[static_cast<std::size_t>(y) * kWidth + x] & 0xFFFFFFu;
     }
     void clear() { canvas.fillRect(0, 0, kWidth, kHeight, 0xFF000000u); }
+};
+
+// Steps, updates and draws `effect` for `frames` frames with dirty tracking on; true when none
+// of them drew anything.
+template <typename Effect>
+bool drawsNothing(TestScreen& screen, FrameClock& clock, Effect& effect, int frames,
+                  double seconds = 1.0 / 60.0) {
+    screen.canvas.setTracking(true);
+    for (int i = 0; i < frames; ++i) {
+        clock.step(seconds);
+        effect.update();
+        effect.draw();
+    }
+    return screen.canvas.dirtyList().items().empty();
+}
+
+// What most effects are tested on: the screen, a clock and a cue recorder.
+struct EffectStage : ::testing::Test {
+    TestScreen screen;
+    FrameClock clock;
+    RecordingCues cues;
 };

@@ -18,10 +18,7 @@ namespace {
 
 constexpr double kFrame = 1.0 / 60.0;
 
-struct MascotOnStage : ::testing::Test {
-    TestScreen screen;
-    FrameClock clock;
-    RecordingCues cues;
+struct MascotOnStage : EffectStage {
     PictureBook pictures{screen.canvas, 20, 100};
     std::unique_ptr<Mascot> mascot;
 
@@ -79,7 +76,7 @@ TEST_F(MascotOnStage, ACueDoesNotRestartItselfWhileItPlaysButDoesAfterwards) {
     EXPECT_EQ(shown(), "spike_pos1_01") << "played again from the start";
 }
 
-TEST_F(MascotOnStage, AnyOtherCueInterruptsTheCurrentOneAndOnlyAllPrizesAndWinsRequestWoo) {
+TEST_F(MascotOnStage, AnyOtherKnownCueInterruptsTheCurrentOneAndOnlyAllPrizesAndWinsRequestWoo) {
     mascot->setCue(MascotCue::kFidget);
     frame();
     mascot->setCue(MascotCue::kCordPull);
@@ -90,6 +87,18 @@ TEST_F(MascotOnStage, AnyOtherCueInterruptsTheCurrentOneAndOnlyAllPrizesAndWinsR
     mascot->setCue(MascotCue::kWon);
     mascot->setCue(MascotCue::kCheer);
     EXPECT_EQ(cues.plays("woo"), 2);
+
+    LogCapture log;
+    mascot->setCue(17);
+    mascot->setCue(-1);
+    EXPECT_EQ(mascot->currentCue(), MascotCue::kCheer) << "unknown cues are ignored";
+    EXPECT_EQ(log.count("Mascot::setCue"), 2);
+
+    mascot->setCue(MascotCue::kDozing);
+    playOut(40.0);
+    EXPECT_TRUE(mascot->isBusy()) << "dozing repeats until another cue comes";
+    mascot->setCue(MascotCue::kBackToNormal);
+    EXPECT_EQ(mascot->currentCue(), MascotCue::kBackToNormal);
 }
 
 TEST_F(MascotOnStage, TheTwoClockCuesNeverInterruptEachOther) {
@@ -254,41 +263,15 @@ TEST_F(MascotOnStage, TheActionStartJumpsFiftyPixelsWithOneYeah) {
     EXPECT_EQ(cues.plays("yeah"), 2) << "once per jump";
 }
 
-TEST_F(MascotOnStage, TheDozingCuesRepeatUntilAnotherCueComes) {
-    mascot->setCue(MascotCue::kDozing);
-    for (double t = 0.0; t < 40.0; t += kFrame) {
-        frame();
-    }
-    EXPECT_TRUE(mascot->isBusy());
-    EXPECT_EQ(mascot->currentCue(), MascotCue::kDozing);
-    mascot->setCue(MascotCue::kBackToNormal);
-    EXPECT_EQ(mascot->currentCue(), MascotCue::kBackToNormal);
-}
-
-TEST_F(MascotOnStage, AnUnknownCueIsLoggedAndIgnored) {
-    LogCapture log;
-    mascot->setCue(MascotCue::kCheer);
-    mascot->setCue(17);
-    mascot->setCue(-1);
-    EXPECT_EQ(mascot->currentCue(), MascotCue::kCheer);
-    EXPECT_EQ(log.count("Mascot::setCue"), 2);
-}
-
 TEST(Mascot, WithoutPicturesOrCuesEveryCuePlaysAndDrawsNothing) {
     TestScreen screen;
     FrameClock clock;
     Mascot mascot(
         clock.timer(), [](const char*) { return nullptr; }, nullptr);
-    screen.canvas.setTracking(true);
     for (int cue = 0; cue < MascotCue::kCount; ++cue) {
         mascot.setCue(cue);
-        for (int i = 0; i < 30; ++i) {
-            clock.step(kFrame);
-            mascot.update();
-            mascot.draw();
-        }
+        EXPECT_TRUE(drawsNothing(screen, clock, mascot, 30)) << "cue " << cue;
     }
-    EXPECT_TRUE(screen.canvas.dirtyList().items().empty());
 }
 
 struct Curtains : ::testing::Test {
@@ -312,16 +295,14 @@ struct Curtains : ::testing::Test {
     }
 };
 
-TEST_F(Curtains, ANewPairStandsOpenLeavingA160PixelFrameAtEachSide) {
+TEST_F(Curtains, ANewPairStandsOpenAndClosingInSlidesFromOffTheScreenAt200PixelsASecond) {
     EXPECT_TRUE(pictures.wasAskedFor("curtain02_left"));
     EXPECT_TRUE(pictures.wasAskedFor("curtain02_right"));
     EXPECT_EQ(pair.width(), 250);
     EXPECT_TRUE(pair.isOpen());
     EXPECT_FALSE(pair.isMoving());
-    expectAt(160.0f - 250.0f, 2 * 250.0f - 160.0f);
-}
+    expectAt(160.0f - 250.0f, 2 * 250.0f - 160.0f); // a 160-pixel frame at each side
 
-TEST_F(Curtains, ClosingInSlidesFromOffTheScreenToTheMiddleAt200PixelsASecond) {
     pair.closeIn();
     EXPECT_FALSE(pair.isOpen());
     EXPECT_TRUE(pair.isMoving());

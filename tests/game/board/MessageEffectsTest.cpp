@@ -23,10 +23,7 @@ std::string glyphTable(int bottom) {
     return table;
 }
 
-struct Messages : ::testing::Test {
-    TestScreen screen;
-    FrameClock clock;
-    RecordingCues cues;
+struct Messages : EffectStage {
     ksImage sheet = whiteSheet();
     ksFont tall{&screen.canvas, &sheet, glyphTable(19)};   // line height 19
     ksFont short_{&screen.canvas, &sheet, glyphTable(11)}; // line height 11
@@ -111,13 +108,17 @@ TEST_F(Messages, ABannerShowsOnlyLinesThatHaveAFontAndCutsLongLines) {
     EXPECT_FALSE(banner.isActive()) << "no parachute picture or cues needed";
 }
 
-TEST_F(Messages, AFloatingScoreArrivesAfterItsFlightTimeAndFadesInAQuarterSecond) {
+TEST_F(Messages, AFloatingScoreWaitsItsDelayArrivesAfterItsFlightTimeAndFadesInAQuarterSecond) {
     FloatingScore score(clock.timer(), nullptr);
     EXPECT_EQ(score.getDepth(), 2000);
-    score.start(&tall, 300.0f, 200.0f, 546.0f, 461.0f, 50, 0.0f, 1.0f);
+    score.start(&tall, 300.0f, 200.0f, 546.0f, 461.0f, 50, 0.25f, 1.0f);
     EXPECT_EQ(score.text(), "+50");
-    EXPECT_EQ(score.x(), 300.0f);
-    EXPECT_EQ(score.y(), 200.0f);
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_EQ(score.x(), 300.0f) << "waiting its delay, frame " << i;
+        EXPECT_EQ(score.y(), 200.0f) << "waiting its delay, frame " << i;
+        clock.step(kFrame);
+        score.update();
+    }
     for (int i = 0; i < 64; ++i) {
         clock.step(kFrame);
         score.update();
@@ -159,23 +160,6 @@ TEST_F(Messages, AFloatingScoreWithAFlightTimeOfZeroUsesOneHundredthOfASecond) {
     score.start(&tall, 0.0f, 0.0f, 1.0f, 1.0f, 0, 0.0f, -3.0f);
     EXPECT_EQ(score.text(), "0");
     EXPECT_FLOAT_EQ(score.flightTime(), 0.01f);
-}
-
-TEST_F(Messages, AFloatingScoreWaitsItsDelayAtTheStartPoint) {
-    FloatingScore score(clock.timer(), nullptr);
-    score.start(&tall, 300.0f, 200.0f, 546.0f, 461.0f, 7, 0.25f, 1.0f);
-    for (int i = 0; i < 16; ++i) {
-        clock.step(kFrame);
-        score.update();
-        EXPECT_EQ(score.x(), 300.0f);
-        EXPECT_EQ(score.y(), 200.0f);
-    }
-    for (int i = 0; i < 64; ++i) {
-        clock.step(kFrame);
-        score.update();
-    }
-    EXPECT_NEAR(score.x(), 546.0f, 0.05f);
-    EXPECT_EQ(score.opacity(), 1.0f);
 }
 
 // Where the path is when half the time has gone, against the straight line between the ends.

@@ -67,7 +67,7 @@ TEST(Glide, AGlideOfLengthZeroHasNoDirectionAndEndsAtItsFirstUpdate) {
     EXPECT_EQ(glide.x(), 100.0f);
 }
 
-TEST(Drop, FallsUnderGravityAndABounceOfZeroStopsAtTheFirstTouch) {
+TEST(Drop, FallsUnderGravityOnlyToAFloorBelowAndABounceOfZeroStopsAtTheFirstTouch) {
     Drop drop;
     drop.start(3.0f, 0.0f, 500.0f, 0.0f);
     drop.update(0.5f); // 1/2 g t^2 = 125
@@ -79,6 +79,13 @@ TEST(Drop, FallsUnderGravityAndABounceOfZeroStopsAtTheFirstTouch) {
     EXPECT_FLOAT_EQ(drop.y(), 500.0f);
     EXPECT_FLOAT_EQ(drop.x(), 3.0f);
     EXPECT_FALSE(drop.update(kFrame)) << "an ended drop touches nothing more";
+
+    drop.start(0.0f, 100.0f, 100.0f, 0.0f);
+    EXPECT_FALSE(drop.isActive()) << "a floor at the start means no drop";
+    drop.start(0.0f, 100.0f, 40.0f, 0.5f);
+    EXPECT_FALSE(drop.isActive()) << "a floor above the start means no drop";
+    EXPECT_FALSE(drop.update(kFrame));
+    EXPECT_FLOAT_EQ(drop.y(), 100.0f);
 }
 
 TEST(Drop, BouncesLowerEachTimeAndRestsOnceTheHeightIsBelowFivePixels) {
@@ -98,16 +105,6 @@ TEST(Drop, BouncesLowerEachTimeAndRestsOnceTheHeightIsBelowFivePixels) {
     EXPECT_EQ(touches, 4);
     EXPECT_NEAR(320.0f - highestAfterFirstTouch, 80.0f, 1.0f);
     EXPECT_FLOAT_EQ(drop.y(), 320.0f);
-}
-
-TEST(Drop, AFloorThatIsNotBelowTheStartMeansNoDrop) {
-    Drop drop;
-    drop.start(0.0f, 100.0f, 100.0f, 0.0f);
-    EXPECT_FALSE(drop.isActive());
-    drop.start(0.0f, 100.0f, 40.0f, 0.5f);
-    EXPECT_FALSE(drop.isActive());
-    EXPECT_FALSE(drop.update(kFrame));
-    EXPECT_FLOAT_EQ(drop.y(), 100.0f);
 }
 
 struct Toy {

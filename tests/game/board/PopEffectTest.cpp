@@ -39,13 +39,12 @@ TEST(PopEffect, SwellsAndFadesAroundItsCentreThenEnds) {
     EXPECT_EQ(screen.at(100, 100), 0u) << "a finished puff draws nothing";
 }
 
-TEST(PopEffect, AMissingPictureStillRunsItsTime) {
+TEST(PopEffect, AMissingPictureStillRunsItsTimeAndDrawsNothing) {
+    TestScreen screen;
     FrameClock clock;
     PopEffect effect(clock.timer());
     effect.start(nullptr, 10.0f, 10.0f);
-    effect.draw();
-    clock.step(PopEffect::kSeconds + 0.001);
-    effect.update();
+    EXPECT_TRUE(drawsNothing(screen, clock, effect, 1, PopEffect::kSeconds + 0.001));
     EXPECT_FALSE(effect.isActive());
 }
 

@@ -9,10 +9,7 @@ namespace {
 
 constexpr double kFrame = 1.0 / 60.0;
 
-struct PrizeFlight : ::testing::Test {
-    TestScreen screen;
-    FrameClock clock;
-    RecordingCues cues;
+struct PrizeFlight : EffectStage {
     PictureBook pictures{screen.canvas, 20, 16, 0x00FF00}; // the parachute
     PictureBook presents{screen.canvas, 20, 16, 0xFF0000};
     const ksImage* para = pictures.get("para");
@@ -58,11 +55,6 @@ TEST_F(PrizeFlight, AboveItsSlotItDropsAThirdOfTheWayThenGlidesTheRestAt120Pixel
     EXPECT_EQ(prize.y(), 400.0f);
     EXPECT_EQ(prize.sourceRow(), 4);
     EXPECT_EQ(prize.shelfSlot(), 6);
-}
-
-TEST_F(PrizeFlight, TheParachuteCueStartsOnceAndGivesWayToPrizeLandsOnce) {
-    prize.start(0, 0, presents.get("present0_0"), 250.0f, 50.0f, 180.0f, 430.0f, 0, 0);
-    flyUntilFinished();
     for (int extra = 0; extra < 30; ++extra) {
         frame();
     }
@@ -140,29 +132,19 @@ TEST_F(PrizeFlight, AFlyOffWaitsItsDelayHopsFortyPixelsAndEndsOutOfSightBelowThe
     EXPECT_NEAR(highest, -40.0f, 0.5f) << "40 px above the shelf at its highest";
     // (250 t - 200) t = 110 at t = 1.1746 s after the delay.
     EXPECT_NEAR(finishedAt, 0.3 + 1.1746, 2 * kFrame);
-}
 
-TEST_F(PrizeFlight, ANewFlyOffCutsTheOldFlyOffCue) {
-    prize.start(0, 0, nullptr, 300.0f, 300.0f, 300.0f, 420.0f, 0, 0);
-    flyUntilFinished();
     prize.flyOff(0.0f);
     frame();
     EXPECT_TRUE(cues.isPlaying("prize_flyoff"));
     prize.flyOff(0.1f);
-    EXPECT_FALSE(cues.isPlaying("prize_flyoff"));
+    EXPECT_FALSE(cues.isPlaying("prize_flyoff")) << "a new fly-off cuts the old one's cue";
 }
 
 TEST_F(PrizeFlight, WithoutPicturesOrCuesItStillFliesAndDrawsNothing) {
     Prize bare(clock.timer(), nullptr, nullptr);
     bare.start(0, 0, nullptr, 100.0f, 100.0f, 120.0f, 200.0f, 0, 0);
-    screen.canvas.setTracking(true);
-    for (int i = 0; i < 200 && bare.isActive(); ++i) {
-        clock.step(kFrame);
-        bare.update();
-        bare.draw();
-    }
+    EXPECT_TRUE(drawsNothing(screen, clock, bare, 200));
     EXPECT_FALSE(bare.isActive());
-    EXPECT_TRUE(screen.canvas.dirtyList().items().empty());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "game/classic/ClassicScoring.h"
 
 #include <limits>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -12,26 +13,36 @@ GroupScoreRule exampleRule(float multiplier = 1.0f) {
 }
 
 TEST(ClassicScoring, TriangularStepsStartAtZero) {
-    EXPECT_EQ(triangular(-3), 0);
-    EXPECT_EQ(triangular(0), 0);
-    EXPECT_EQ(triangular(1), 1);
-    EXPECT_EQ(triangular(4), 10);
-    EXPECT_EQ(triangular(10), 55);
+    for (const auto& [n, steps] : {std::pair{-3, 0}, {0, 0}, {1, 1}, {4, 10}, {10, 55}}) {
+        EXPECT_EQ(triangular(n), steps) << "T(" << n << ")";
+    }
 }
 
-TEST(ClassicScoring, AGroupOfSixScoresSixty) {
-    int32_t run = 0;
-    const GroupScore score = scoreGroup(exampleRule(), 6, run);
-    EXPECT_FLOAT_EQ(score.points, 60.0f); // 10 + 5 x T(4)
-    EXPECT_FALSE(score.superPop);
-    EXPECT_EQ(run, 0);
-
-    EXPECT_FLOAT_EQ(scoreGroup(exampleRule(), 2, run).points, 10.0f);
-    EXPECT_FLOAT_EQ(scoreGroup(exampleRule(), 1, run).points, 10.0f) << "a single in the hidden mode";
-    EXPECT_FLOAT_EQ(scoreGroup(exampleRule(2.5f), 6, run).points, 150.0f);
+TEST(ClassicScoring, GroupsScoreTheirBaseAndTriangularExtrasTimesTheMultiplier) {
+    const struct {
+        GroupScoreRule rule;
+        int size;
+        float points;
+        const char* why;
+    } cases[] = {
+        {exampleRule(), 6, 60.0f, "10 + 5 x T(4)"},
+        {exampleRule(), 2, 10.0f, "a pair earns the base only"},
+        {exampleRule(), 1, 10.0f, "a single in the hidden mode"},
+        {exampleRule(2.5f), 6, 150.0f, "60 x 2.5"},
+        // 0.7 is just below 7/10 as a float; the product rounds back to 7 in single precision.
+        {GroupScoreRule{10, 0, 0, 99, 0.7f}, 2, 7.0f, "single precision keeps 10 x 0.7 whole"},
+    };
+    for (const auto& c : cases) {
+        int32_t run = 0;
+        const GroupScore score = scoreGroup(c.rule, c.size, run);
+        EXPECT_FLOAT_EQ(score.points, c.points) << c.why;
+        EXPECT_EQ(addPoints(0, score.points), static_cast<int32_t>(c.points)) << c.why;
+        EXPECT_FALSE(score.superPop) << c.why;
+        EXPECT_EQ(run, 0) << c.why;
+    }
 }
 
-TEST(ClassicScoring, SuperPopsInARowGrowTheirBonusAndANormalPopEndsTheRun) {
+TEST(ClassicScoring, SuperPopsInARowGrowTheirUnscaledBonusAndANormalPopEndsTheRun) {
     int32_t run = 0;
     const float extra12 = 5.0f * 55.0f; // T(10)
     GroupScore first = scoreGroup(exampleRule(), 12, run);
@@ -47,12 +58,10 @@ TEST(ClassicScoring, SuperPopsInARowGrowTheirBonusAndANormalPopEndsTheRun) {
     scoreGroup(exampleRule(), 3, run);
     EXPECT_EQ(run, 0);
     EXPECT_EQ(scoreGroup(exampleRule(), 12, run).bonus, 100);
-}
 
-TEST(ClassicScoring, TheSuperPopBonusIsNotScaledByTheMultiplier) {
-    int32_t run = 0;
-    // (10 + 275 + 100 / 1.5) x 1.5: the bonus part comes back whole.
-    EXPECT_FLOAT_EQ(scoreGroup(exampleRule(1.5f), 12, run).points, (10.0f + 5.0f * 55.0f) * 1.5f + 100.0f);
+    // (10 + 275 + 100 / 1.5) x 1.5: the bonus part is not scaled by the multiplier.
+    run = 0;
+    EXPECT_FLOAT_EQ(scoreGroup(exampleRule(1.5f), 12, run).points, (10.0f + extra12) * 1.5f + 100.0f);
 }
 
 TEST(ClassicScoring, AMissingOrBrokenMultiplierStillPaysTheSuperPopBonus) {
@@ -89,13 +98,6 @@ TEST(ClassicScoring, AddingPointsTruncatesAndSaturates) {
     EXPECT_EQ(addPoints(100, 59.99), 159);
     EXPECT_EQ(addPoints(100, -0.5), 99);
     EXPECT_EQ(addPoints(2147483000, 1000.0), std::numeric_limits<int32_t>::max());
-}
-
-TEST(ClassicScoring, SinglePrecisionKeepsDecimalMultipliersWhole) {
-    // 0.7 is just below 7/10 as a float; the product rounds back to 7 in single precision.
-    int32_t run = 0;
-    EXPECT_FLOAT_EQ(scoreGroup(GroupScoreRule{10, 0, 0, 99, 0.7f}, 2, run).points, 7.0f);
-    EXPECT_EQ(addPoints(0, scoreGroup(GroupScoreRule{10, 0, 0, 99, 0.7f}, 2, run).points), 7);
 }
 
 } // namespace

@@ -71,10 +71,7 @@ void paintDrape(cairo_t* cr, double x0, double width, bool leftHalf) {
     cairo_set_line_width(cr, 5.0);
     setColour(cr, world::kGold);
     cairo_stroke(cr);
-    cairo_move_to(cr, ropeX, 328);
-    cairo_line_to(cr, ropeX - 8, 362);
-    cairo_line_to(cr, ropeX + 8, 362);
-    cairo_close_path(cr);
+    polygonPath(cr, {{ropeX, 328}, {ropeX - 8, 362}, {ropeX + 8, 362}});
     setColour(cr, world::kGold);
     cairo_fill_preserve(cr);
     cairo_set_line_width(cr, 1.5);
@@ -106,10 +103,7 @@ void paintGoalIcon(Sketch& s, int pair, double cx, double cy) {
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
         setColour(cr, world::kGold);
         cairo_stroke(cr);
-        cairo_move_to(cr, cx + 28, cy);
-        cairo_line_to(cr, cx + 14, cy - 9);
-        cairo_line_to(cr, cx + 14, cy + 9);
-        cairo_close_path(cr);
+        polygonPath(cr, {{cx + 28, cy}, {cx + 14, cy - 9}, {cx + 14, cy + 9}});
         cairo_fill(cr);
         break;
     }

@@ -216,14 +216,9 @@ Raster paintCursor() {
     cairo_t* cr = s.cr();
     auto arrow = [cr] {
         cairo_new_path(cr);
-        cairo_move_to(cr, 1.5, 1.5);
-        cairo_line_to(cr, 1.5, 22.0);
-        cairo_line_to(cr, 6.8, 17.2);
-        cairo_line_to(cr, 10.6, 25.5);
-        cairo_line_to(cr, 14.4, 23.8);
-        cairo_line_to(cr, 10.8, 15.6);
-        cairo_line_to(cr, 17.8, 15.2);
-        cairo_close_path(cr);
+        polygonPath(
+            cr,
+            {{1.5, 1.5}, {1.5, 22.0}, {6.8, 17.2}, {10.6, 25.5}, {14.4, 23.8}, {10.8, 15.6}, {17.8, 15.2}});
     };
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     arrow();
@@ -266,10 +261,7 @@ Raster indicator(bool record) {
         setColour(cr, Colour::hex(0xFF3A30));
         cairo_fill(cr);
     } else {
-        cairo_move_to(cr, 10, 6.5);
-        cairo_line_to(cr, 21, 13);
-        cairo_line_to(cr, 10, 19.5);
-        cairo_close_path(cr);
+        polygonPath(cr, {{10, 6.5}, {21, 13}, {10, 19.5}});
         setColour(cr, Colour::hex(0x4CE07A));
         cairo_fill(cr);
     }
@@ -357,11 +349,7 @@ Raster paintPuzzleLocked() {
     cairo_pattern_destroy(body);
     // Keyhole.
     cairo_arc(cr, 29, 43, 4.2, 0, 2 * kPi);
-    cairo_move_to(cr, 26.5, 44);
-    cairo_line_to(cr, 31.5, 44);
-    cairo_line_to(cr, 33, 55);
-    cairo_line_to(cr, 25, 55);
-    cairo_close_path(cr);
+    polygonPath(cr, {{26.5, 44}, {31.5, 44}, {33, 55}, {25, 55}});
     setColour(cr, kFrameDark);
     cairo_fill(cr);
     return s.toRaster();

@@ -145,10 +145,9 @@ void arrow(cairo_t* cr, double x0, double y0, double x1, double y1) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     setColour(cr, world::kGold);
     cairo_stroke(cr);
-    cairo_move_to(cr, x1, y1);
-    cairo_line_to(cr, x1 - 10 * std::cos(a - 0.45), y1 - 10 * std::sin(a - 0.45));
-    cairo_line_to(cr, x1 - 10 * std::cos(a + 0.45), y1 - 10 * std::sin(a + 0.45));
-    cairo_close_path(cr);
+    polygonPath(cr, {{x1, y1},
+                     {x1 - 10 * std::cos(a - 0.45), y1 - 10 * std::sin(a - 0.45)},
+                     {x1 - 10 * std::cos(a + 0.45), y1 - 10 * std::sin(a + 0.45)}});
     cairo_fill(cr);
 }
 
@@ -173,14 +172,7 @@ void illustrateGroups(Sketch& s, double x, double y) {
     cairo_save(cr);
     cairo_translate(cr, x + 58, y + 72);
     cairo_scale(cr, 1.3, 1.3);
-    cairo_move_to(cr, 0, 0);
-    cairo_line_to(cr, 0, 18);
-    cairo_line_to(cr, 4.5, 14);
-    cairo_line_to(cr, 7.5, 21);
-    cairo_line_to(cr, 10.5, 19.5);
-    cairo_line_to(cr, 7.5, 12.8);
-    cairo_line_to(cr, 13.5, 12.5);
-    cairo_close_path(cr);
+    polygonPath(cr, {{0, 0}, {0, 18}, {4.5, 14}, {7.5, 21}, {10.5, 19.5}, {7.5, 12.8}, {13.5, 12.5}});
     cairo_restore(cr);
     setColour(cr, Colour{1, 1, 1});
     cairo_fill_preserve(cr);

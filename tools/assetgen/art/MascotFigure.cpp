@@ -258,11 +258,10 @@ void drawEye(cairo_t* cr, int side, const MascotPose& pose) {
         setColour(cr, kOutline);
         cairo_stroke(cr);
     } else if (pose.eyes == Eyes::Sad) {
-        cairo_move_to(cr, x - rx - 1, y - ry - 1);
-        cairo_line_to(cr, x + rx + 1, y - ry - 1);
-        cairo_line_to(cr, x + rx + 1, y - ry + (side > 0 ? 11 : 4));
-        cairo_line_to(cr, x - rx - 1, y - ry + (side > 0 ? 4 : 11));
-        cairo_close_path(cr);
+        polygonPath(cr, {{x - rx - 1, y - ry - 1},
+                         {x + rx + 1, y - ry - 1},
+                         {x + rx + 1, y - ry + (side > 0 ? 11 : 4)},
+                         {x - rx - 1, y - ry + (side > 0 ? 4 : 11)}});
         setColour(cr, kFur);
         cairo_fill_preserve(cr);
         cairo_new_path(cr);
@@ -401,11 +400,7 @@ void drawHat(cairo_t* cr, const MascotPose& pose) {
     cairo_close_path(cr);
     radialFill(cr, 0, -14, 16, kHat.lighter(0.35), kHat, kHat.darker(0.35));
     cairo_new_path(cr);
-    cairo_move_to(cr, -12.3, -5);
-    cairo_line_to(cr, -12.8, -11);
-    cairo_line_to(cr, 12.8, -11);
-    cairo_line_to(cr, 12.3, -5);
-    cairo_close_path(cr);
+    polygonPath(cr, {{-12.3, -5}, {-12.8, -11}, {12.8, -11}, {12.3, -5}});
     fillAndOutline(cr, kHatBand, 1.6);
     ellipsePath(cr, 0, 0, 20, 4.6);
     fillAndOutline(cr, kHat.darker(0.1));

@@ -35,11 +35,8 @@ void paintBoardPanel(cairo_t* cr, PlayMode mode) {
     cairo_clip(cr);
     for (int i = -6; i < 16; ++i) {
         const double x = f.x + i * 40.0;
-        cairo_move_to(cr, x, f.y);
-        cairo_line_to(cr, x + 18, f.y);
-        cairo_line_to(cr, x + 18 + f.h * 0.5, f.y + f.h);
-        cairo_line_to(cr, x + f.h * 0.5, f.y + f.h);
-        cairo_close_path(cr);
+        polygonPath(cr,
+                    {{x, f.y}, {x + 18, f.y}, {x + 18 + f.h * 0.5, f.y + f.h}, {x + f.h * 0.5, f.y + f.h}});
         setColour(cr, Colour{1, 1, 1}, 0.018);
         cairo_fill(cr);
     }
@@ -77,11 +74,7 @@ void paintBoardPanel(cairo_t* cr, PlayMode mode) {
 void paintPodium(cairo_t* cr, bool lit) {
     // Body of the stand.
     // Its right side stays left of x 133, where Classic's undo button begins.
-    cairo_move_to(cr, 28, 362);
-    cairo_line_to(cr, 131, 362);
-    cairo_line_to(cr, 131, 480);
-    cairo_line_to(cr, 24, 480);
-    cairo_close_path(cr);
+    polygonPath(cr, {{28, 362}, {131, 362}, {131, 480}, {24, 480}});
     cairo_pattern_t* body = cairo_pattern_create_linear(24, 0, 131, 0);
     addStop(body, 0.0, kPodiumRed.darker(0.35));
     addStop(body, 0.35, kPodiumRed.lighter(0.1));
@@ -143,10 +136,7 @@ void paintUndoButton(cairo_t* cr, bool lit) {
     cairo_set_line_width(cr, 2.6);
     setColour(cr, Colour{1, 1, 1});
     cairo_stroke(cr);
-    cairo_move_to(cr, 137.0, 457.5);
-    cairo_line_to(cr, 144.0, 454.0);
-    cairo_line_to(cr, 143.5, 461.5);
-    cairo_close_path(cr);
+    polygonPath(cr, {{137.0, 457.5}, {144.0, 454.0}, {143.5, 461.5}});
     cairo_set_line_width(cr, 1.5);
     setColour(cr, Colour::hex(0x140A28));
     cairo_stroke_preserve(cr);

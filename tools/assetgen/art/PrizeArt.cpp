@@ -139,18 +139,9 @@ void giftBag(cairo_t* cr) {
     setColour(cr, kInk);
     cairo_stroke(cr);
     // Tissue paper peeking out.
-    cairo_move_to(cr, 8, 12);
-    cairo_line_to(cr, 11, 6);
-    cairo_line_to(cr, 14, 11);
-    cairo_line_to(cr, 17, 5.5);
-    cairo_line_to(cr, 20, 12);
-    cairo_close_path(cr);
+    polygonPath(cr, {{8, 12}, {11, 6}, {14, 11}, {17, 5.5}, {20, 12}});
     flat(cr, Colour::hex(0x7FE0F8), 1.0);
-    cairo_move_to(cr, 6.5, 11);
-    cairo_line_to(cr, 21.5, 11);
-    cairo_line_to(cr, 23.5, 26);
-    cairo_line_to(cr, 4.5, 26);
-    cairo_close_path(cr);
+    polygonPath(cr, {{6.5, 11}, {21.5, 11}, {23.5, 26}, {4.5, 26}});
     shaded(cr, Colour::hex(0x9A4CD8), 11, 26);
     heartPath(cr, 14, 18.5, 7);
     flat(cr, Colour::hex(0xFFE0F0), 0.8);
@@ -260,14 +251,8 @@ void toyTop(cairo_t* cr) {
 }
 
 void toyRocket(cairo_t* cr) {
-    cairo_move_to(cr, 8.5, 20);
-    cairo_line_to(cr, 4, 25);
-    cairo_line_to(cr, 9.5, 24);
-    cairo_close_path(cr);
-    cairo_move_to(cr, 19.5, 20);
-    cairo_line_to(cr, 24, 25);
-    cairo_line_to(cr, 18.5, 24);
-    cairo_close_path(cr);
+    polygonPath(cr, {{8.5, 20}, {4, 25}, {9.5, 24}});
+    polygonPath(cr, {{19.5, 20}, {24, 25}, {18.5, 24}});
     flat(cr, Colour::hex(0xE8403A), 1.0);
     cairo_move_to(cr, 14, 2);
     cairo_curve_to(cr, 21, 7, 20, 17, 19, 24);
@@ -277,10 +262,7 @@ void toyRocket(cairo_t* cr) {
     shaded(cr, Colour::hex(0xF2F2F8), 2, 24);
     circle(cr, 14, 12, 3.2);
     flat(cr, Colour::hex(0x4CC8F0), 1.1);
-    cairo_move_to(cr, 11, 24.5);
-    cairo_line_to(cr, 14, 27.5);
-    cairo_line_to(cr, 17, 24.5);
-    cairo_close_path(cr);
+    polygonPath(cr, {{11, 24.5}, {14, 27.5}, {17, 24.5}});
     flat(cr, Colour::hex(0xFFA020), 0.8);
 }
 
@@ -293,21 +275,16 @@ void toyKite(cairo_t* cr) {
     for (int i = 0; i < 2; ++i) {
         bow(cr, 16.5 + i * 0.5, 21 + i * 4, 0.45, i ? Colour::hex(0x3A6CF0) : Colour::hex(0xFFD23A));
     }
-    cairo_move_to(cr, 14, 2);
-    cairo_line_to(cr, 23, 9);
-    cairo_line_to(cr, 16, 19);
-    cairo_line_to(cr, 6, 10);
-    cairo_close_path(cr);
+    polygonPath(cr, {{14, 2}, {23, 9}, {16, 19}, {6, 10}});
     cairo_save(cr);
     cairo_clip_preserve(cr);
     const std::array<Colour, 4> quarters = {Colour::hex(0xE8403A), Colour::hex(0x2EB36A),
                                             Colour::hex(0xFFD23A), Colour::hex(0x3A6CF0)};
     const std::array<std::array<double, 2>, 4> corners = {{{14, 2}, {23, 9}, {16, 19}, {6, 10}}};
     for (int i = 0; i < 4; ++i) {
-        cairo_move_to(cr, 14.6, 10.2);
-        cairo_line_to(cr, corners[i][0], corners[i][1]);
-        cairo_line_to(cr, corners[(i + 1) % 4][0], corners[(i + 1) % 4][1]);
-        cairo_close_path(cr);
+        polygonPath(cr, {{14.6, 10.2},
+                         {corners[i][0], corners[i][1]},
+                         {corners[(i + 1) % 4][0], corners[(i + 1) % 4][1]}});
         setColour(cr, quarters[i]);
         cairo_fill(cr);
     }
@@ -339,10 +316,7 @@ void sweetLollipop(cairo_t* cr) {
 }
 
 void sweetIceCream(cairo_t* cr) {
-    cairo_move_to(cr, 7, 14);
-    cairo_line_to(cr, 21, 14);
-    cairo_line_to(cr, 14, 27);
-    cairo_close_path(cr);
+    polygonPath(cr, {{7, 14}, {21, 14}, {14, 27}});
     flat(cr, Colour::hex(0xE0A050));
     for (int i = 0; i < 3; ++i) {
         cairo_move_to(cr, 9 + i * 4, 14.5);
@@ -362,11 +336,7 @@ void sweetIceCream(cairo_t* cr) {
 }
 
 void sweetCupcake(cairo_t* cr) {
-    cairo_move_to(cr, 6, 16);
-    cairo_line_to(cr, 22, 16);
-    cairo_line_to(cr, 19.5, 26);
-    cairo_line_to(cr, 8.5, 26);
-    cairo_close_path(cr);
+    polygonPath(cr, {{6, 16}, {22, 16}, {19.5, 26}, {8.5, 26}});
     shaded(cr, Colour::hex(0x4CC8F0), 16, 26);
     for (int i = 0; i < 4; ++i) {
         cairo_move_to(cr, 9.5 + i * 3, 17);
@@ -388,11 +358,8 @@ void sweetCupcake(cairo_t* cr) {
 
 void sweetCandy(cairo_t* cr) {
     for (double side : {-1.0, 1.0}) {
-        cairo_move_to(cr, 14 + side * 6, 14);
-        cairo_line_to(cr, 14 + side * 13, 8);
-        cairo_line_to(cr, 14 + side * 11.5, 14);
-        cairo_line_to(cr, 14 + side * 13, 20);
-        cairo_close_path(cr);
+        polygonPath(cr,
+                    {{14 + side * 6, 14}, {14 + side * 13, 8}, {14 + side * 11.5, 14}, {14 + side * 13, 20}});
         flat(cr, Colour::hex(0xFFB040), 1.1);
     }
     ellipse(cr, 14, 14, 8, 6.5);
@@ -492,11 +459,7 @@ void fairPopcorn(cairo_t* cr) {
         circle(cr, 8 + (i % 3) * 6 + (i / 3) * 3, 8 - (i / 3) * 3.5, 3.4);
     }
     flat(cr, Colour::hex(0xFFF4C8), 1.0);
-    cairo_move_to(cr, 5.5, 10);
-    cairo_line_to(cr, 22.5, 10);
-    cairo_line_to(cr, 20, 26.5);
-    cairo_line_to(cr, 8, 26.5);
-    cairo_close_path(cr);
+    polygonPath(cr, {{5.5, 10}, {22.5, 10}, {20, 26.5}, {8, 26.5}});
     cairo_save(cr);
     cairo_clip_preserve(cr);
     for (int i = 0; i < 5; ++i) {
@@ -511,11 +474,7 @@ void fairPopcorn(cairo_t* cr) {
 }
 
 void fairCandyFloss(cairo_t* cr) {
-    cairo_move_to(cr, 13, 27);
-    cairo_line_to(cr, 15, 27);
-    cairo_line_to(cr, 15.6, 14);
-    cairo_line_to(cr, 12.4, 14);
-    cairo_close_path(cr);
+    polygonPath(cr, {{13, 27}, {15, 27}, {15.6, 14}, {12.4, 14}});
     flat(cr, Colour::hex(0xF0E0C0), 1.0);
     const std::array<std::array<double, 3>, 6> puffs = {
         {{9, 11, 5.5}, {18, 10, 6}, {14, 6, 5.5}, {13, 14, 5}, {19, 15, 4}, {8, 16, 3.6}}};
@@ -544,10 +503,7 @@ void fairGoldfish(cairo_t* cr) {
     cairo_rectangle(cr, 10.5, 4, 7, 3);
     flat(cr, Colour::hex(0xE8303A), 1.0);
     ellipse(cr, 13, 19, 4.5, 3);
-    cairo_move_to(cr, 17, 19);
-    cairo_line_to(cr, 21, 16);
-    cairo_line_to(cr, 21, 22);
-    cairo_close_path(cr);
+    polygonPath(cr, {{17, 19}, {21, 16}, {21, 22}});
     flat(cr, Colour::hex(0xFF8A1E), 0.9);
     circle(cr, 11, 18.5, 0.8);
     setColour(cr, kInk);
@@ -598,14 +554,7 @@ void fairToffeeApple(cairo_t* cr) {
 // --- Theme 4: treasure ----------------------------------------------------------------------
 
 void treasureCrown(cairo_t* cr) {
-    cairo_move_to(cr, 4, 22);
-    cairo_line_to(cr, 3, 9);
-    cairo_line_to(cr, 9, 15);
-    cairo_line_to(cr, 14, 6);
-    cairo_line_to(cr, 19, 15);
-    cairo_line_to(cr, 25, 9);
-    cairo_line_to(cr, 24, 22);
-    cairo_close_path(cr);
+    polygonPath(cr, {{4, 22}, {3, 9}, {9, 15}, {14, 6}, {19, 15}, {25, 9}, {24, 22}});
     shaded(cr, Colour::hex(0xFFC83A), 6, 22);
     cairo_rectangle(cr, 4, 21, 20, 4.5);
     shaded(cr, Colour::hex(0xF0A818), 21, 25.5);
@@ -621,12 +570,7 @@ void treasureCrown(cairo_t* cr) {
 }
 
 void treasureGem(cairo_t* cr) {
-    cairo_move_to(cr, 8, 6);
-    cairo_line_to(cr, 20, 6);
-    cairo_line_to(cr, 26, 12);
-    cairo_line_to(cr, 14, 26);
-    cairo_line_to(cr, 2, 12);
-    cairo_close_path(cr);
+    polygonPath(cr, {{8, 6}, {20, 6}, {26, 12}, {14, 26}, {2, 12}});
     shaded(cr, Colour::hex(0x3AB8F0), 6, 26);
     cairo_move_to(cr, 2, 12);
     cairo_line_to(cr, 26, 12);
@@ -674,17 +618,9 @@ void treasureTrophy(cairo_t* cr) {
 }
 
 void treasureMedal(cairo_t* cr) {
-    cairo_move_to(cr, 7, 1.5);
-    cairo_line_to(cr, 12, 1.5);
-    cairo_line_to(cr, 16, 12);
-    cairo_line_to(cr, 11, 12);
-    cairo_close_path(cr);
+    polygonPath(cr, {{7, 1.5}, {12, 1.5}, {16, 12}, {11, 12}});
     flat(cr, Colour::hex(0x3A6CF0), 1.0);
-    cairo_move_to(cr, 21, 1.5);
-    cairo_line_to(cr, 16, 1.5);
-    cairo_line_to(cr, 12, 12);
-    cairo_line_to(cr, 17, 12);
-    cairo_close_path(cr);
+    polygonPath(cr, {{21, 1.5}, {16, 1.5}, {12, 12}, {17, 12}});
     flat(cr, Colour::hex(0xE8303A), 1.0);
     circle(cr, 14, 18, 8.5);
     shaded(cr, Colour::hex(0xFFC83A), 9.5, 26.5);
@@ -773,20 +709,12 @@ Raster paintTarget(int number) {
     cairo_pattern_t* light = cairo_pattern_create_linear(0, 0, 0, 19);
     addStop(light, 0.0, kToyGlow[kind], 0.0);
     addStop(light, 1.0, kToyGlow[kind], 0.45);
-    cairo_move_to(cr, 8, 0);
-    cairo_line_to(cr, 20, 0);
-    cairo_line_to(cr, 26, 19);
-    cairo_line_to(cr, 2, 19);
-    cairo_close_path(cr);
+    polygonPath(cr, {{8, 0}, {20, 0}, {26, 19}, {2, 19}});
     cairo_set_source(cr, light);
     cairo_fill(cr);
     cairo_pattern_destroy(light);
     // The pedestal: a round top the toy lands on and a front plate showing the toy.
-    cairo_move_to(cr, 2.5, 19);
-    cairo_line_to(cr, 4, 35.5);
-    cairo_line_to(cr, 24, 35.5);
-    cairo_line_to(cr, 25.5, 19);
-    cairo_close_path(cr);
+    polygonPath(cr, {{2.5, 19}, {4, 35.5}, {24, 35.5}, {25.5, 19}});
     shaded(cr, Colour::hex(0x7A3CB0), 18, 36);
     ellipse(cr, 14, 19, 11.5, 3.2);
     shaded(cr, Colour::hex(0xB07AE8), 16, 22);
@@ -815,16 +743,8 @@ Raster paintPrizeMarker() {
     cairo_move_to(cr, 14, 5.5);
     cairo_curve_to(cr, 18, 0.5, 23.5, 3.0, 21.0, 7.5);
     cairo_close_path(cr);
-    cairo_move_to(cr, 13, 6);
-    cairo_line_to(cr, 10, 11.5);
-    cairo_line_to(cr, 12.5, 10.5);
-    cairo_line_to(cr, 13.5, 12.5);
-    cairo_close_path(cr);
-    cairo_move_to(cr, 15, 6);
-    cairo_line_to(cr, 18, 11.5);
-    cairo_line_to(cr, 15.5, 10.5);
-    cairo_line_to(cr, 14.5, 12.5);
-    cairo_close_path(cr);
+    polygonPath(cr, {{13, 6}, {10, 11.5}, {12.5, 10.5}, {13.5, 12.5}});
+    polygonPath(cr, {{15, 6}, {18, 11.5}, {15.5, 10.5}, {14.5, 12.5}});
     flat(cr, ribbon, 1.2);
     circle(cr, 14, 5.8, 2.0);
     flat(cr, ribbon.darker(0.1), 1.1);

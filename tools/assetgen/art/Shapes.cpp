@@ -8,6 +8,19 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 }
 
+void polygonPath(cairo_t* cr, std::initializer_list<PathPoint> points) {
+    bool first = true;
+    for (const PathPoint& point : points) {
+        if (first) {
+            cairo_move_to(cr, point.x, point.y);
+            first = false;
+        } else {
+            cairo_line_to(cr, point.x, point.y);
+        }
+    }
+    cairo_close_path(cr);
+}
+
 void roundedRectPath(cairo_t* cr, double x, double y, double width, double height, double radius) {
     const double r = std::min(radius, std::min(width, height) / 2.0);
     cairo_new_sub_path(cr);

@@ -3,9 +3,17 @@
 
 #include "Palette.h"
 
+#include <initializer_list>
+
 #include <cairo.h>
 
 // Each function adds a closed path to the current path; the caller fills or strokes it.
+struct PathPoint {
+    double x;
+    double y;
+};
+// Straight edges through the points, closed back to the first.
+void polygonPath(cairo_t* cr, std::initializer_list<PathPoint> points);
 void roundedRectPath(cairo_t* cr, double x, double y, double width, double height, double radius);
 void starPath(cairo_t* cr, double cx, double cy, double outer, double inner, int points,
               double rotation = 0.0);

@@ -95,10 +95,9 @@ void paintFairgroundSkyline(cairo_t* cr, double width, double horizon, uint32_t 
         cairo_line_to(cr, x + w * 0.5, horizon - h - 14);
         cairo_set_line_width(cr, 1.5);
         cairo_stroke(cr);
-        cairo_move_to(cr, x + w * 0.5, horizon - h - 14);
-        cairo_line_to(cr, x + w * 0.5 + 10, horizon - h - 10);
-        cairo_line_to(cr, x + w * 0.5, horizon - h - 6);
-        cairo_close_path(cr);
+        polygonPath(cr, {{x + w * 0.5, horizon - h - 14},
+                         {x + w * 0.5 + 10, horizon - h - 10},
+                         {x + w * 0.5, horizon - h - 6}});
         setColour(cr, world::kTentRed.darker(0.35));
         cairo_fill(cr);
         x += w * scatter.between(0.8, 1.1);

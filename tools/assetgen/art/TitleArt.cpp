@@ -214,10 +214,7 @@ void paintTent(cairo_t* cr) {
     cairo_clip_preserve(cr);
     for (int i = 0; i < 14; ++i) {
         const double x = left - 60 + i * 24;
-        cairo_move_to(cr, peakX, top);
-        cairo_line_to(cr, x, 480);
-        cairo_line_to(cr, x + 12, 480);
-        cairo_close_path(cr);
+        polygonPath(cr, {{peakX, top}, {x, 480}, {x + 12, 480}});
         setColour(cr, i % 2 ? world::kTentCream : world::kTentRed);
         cairo_fill(cr);
     }

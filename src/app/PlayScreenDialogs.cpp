@@ -8,53 +8,35 @@ namespace {
 
 constexpr const char* kEndGameQuestion = "This will end your current game.\nAre you sure?";
 
-void addButton(DialogSpec& layout, int32_t id, const char* caption, int centreX, int centreY, int width,
-               int height) {
-    const auto i = static_cast<std::size_t>(layout.buttonCount++);
-    layout.buttonIds[i] = id;
-    layout.buttonCaptions[i] = caption;
-    layout.buttonRects[i] = CentredRect{centreX, centreY, width, height};
-}
-
 } // namespace
 
 DialogSpec PlayScreen::dialogSpec(const char* title, const char* message, int width, int height) const {
-    DialogSpec layout;
-    layout.startOpacity = 0.0f;
-    layout.fadeSpeed = 4.0f;
-    layout.dimLevel = m_context.dialogVeil;
-    layout.canvas = &m_context.canvas;
+    DialogSpec layout = centredDialog(m_context.canvas, m_context.dialogVeil, width, height);
     layout.titleFont = m_titleFont;
     layout.messageFont = m_messageFont;
     layout.buttonFont = m_messageFont;
     layout.entryFont = m_messageFont;
     layout.title = title;
     layout.message = message;
-    layout.centreX = m_context.canvas.width() / 2;
-    layout.centreY = m_context.canvas.height() / 2;
-    layout.width = width;
-    layout.height = height;
-    layout.closeId = DialogSpec::kNoId;
-    layout.defaultId = DialogSpec::kNoId;
     return layout;
 }
 
 void PlayScreen::buildDialogs() {
     DialogSpec newGame = dialogSpec("NEW GAME", kEndGameQuestion, 470, 220);
-    addButton(newGame, kYesId, "YES", 156, 170, 100, 40);
-    addButton(newGame, kNoId, "NO", 313, 170, 100, 40);
+    addButton(newGame, kYesId, "YES", {156, 170, 100, 40});
+    addButton(newGame, kNoId, "NO", {313, 170, 100, 40});
     newGame.defaultId = kYesId;
     m_newGameDialog.layout() = newGame;
 
     DialogSpec mainMenu = dialogSpec("Go To Main Menu", kEndGameQuestion, 478, 220);
-    addButton(mainMenu, kYesId, "YES", 159, 170, 100, 40);
-    addButton(mainMenu, kNoId, "NO", 318, 170, 100, 40);
+    addButton(mainMenu, kYesId, "YES", {159, 170, 100, 40});
+    addButton(mainMenu, kNoId, "NO", {318, 170, 100, 40});
     mainMenu.defaultId = kYesId;
     m_mainMenuDialog.layout() = mainMenu;
 
     DialogSpec nameEntry = dialogSpec("You Got a High Score!", "Please enter your name.", 470, 260);
     nameEntry.centreY = 290;
-    addButton(nameEntry, kOkId, "OK", 235, 210, 132, 40);
+    addButton(nameEntry, kOkId, "OK", {235, 210, 132, 40});
     nameEntry.entryCount = 1;
     nameEntry.entryRects[0] = CentredRect{235, 145, 180, 34};
     nameEntry.defaultId = kOkId;
@@ -67,14 +49,14 @@ void PlayScreen::buildDialogs() {
 
     // Its title and message lie under the mode's intro picture.
     DialogSpec intro = dialogSpec("Error", "You shouldn't see this", 600, 440);
-    addButton(intro, kOkId, "OK", 300, 390, 132, 40);
+    addButton(intro, kOkId, "OK", {300, 390, 132, 40});
     intro.defaultId = kOkId;
     m_introDialog.layout() = intro;
 
     DialogSpec help = dialogSpec("Help", "", 600, 440);
-    addButton(help, kPrevPageId, "Prev Page", 110, 390, 140, 40);
-    addButton(help, kOkId, "OK", 300, 390, 132, 40);
-    addButton(help, kNextPageId, "Next Page", 490, 390, 140, 40);
+    addButton(help, kPrevPageId, "Prev Page", {110, 390, 140, 40});
+    addButton(help, kOkId, "OK", {300, 390, 132, 40});
+    addButton(help, kNextPageId, "Next Page", {490, 390, 140, 40});
     help.closeId = kOkId;
     help.defaultId = kOkId;
     m_helpDialog.layout() = help;

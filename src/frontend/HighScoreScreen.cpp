@@ -47,62 +47,32 @@ HighScoreScreen::HighScoreScreen(GameContext& context)
 void HighScoreScreen::buildMainBox() {
     ksResources& resources = m_context.resources;
     DialogSpec& layout = m_mainBox.layout();
-    layout.startOpacity = 0.0f;
-    layout.fadeSpeed = 4.0f;
-    layout.dimLevel = m_context.dialogVeil;
-    layout.canvas = &m_context.canvas;
-    layout.centreX = m_context.canvas.width() / 2;
-    layout.centreY = m_context.canvas.height() / 2;
-    layout.width = kWidth;
-    layout.height = kHeight;
+    layout = centredDialog(m_context.canvas, m_context.dialogVeil, kWidth, kHeight);
     layout.titleFont = m_headFont;
     layout.buttonFont = m_buttonFont;
     layout.title = "HIGH SCORES";
     // The arrows' centres are relative to the dialog, but were worked out from its place on
     // the screen; the art sits where these land.
-    layout.buttonPictures[0] = resources.getImage("snext_button");
-    layout.buttonHoverPictures[0] = resources.getImage("snext_button_over");
-    layout.buttonRects[0] = {m_left + kWidth - 110, m_top + 70, 0, 0};
-    layout.buttonIds[0] = kNextPageId;
-    layout.buttonPictures[1] = resources.getImage("sprev_button");
-    layout.buttonHoverPictures[1] = resources.getImage("sprev_button_over");
-    layout.buttonRects[1] = {m_left + 10, m_top + 70, 0, 0};
-    layout.buttonIds[1] = kPreviousPageId;
-    layout.buttonCaptions[2] = "RESET";
-    layout.buttonRects[2] = {kWidth / 3 - 15, kHeight - 50, 120, 40};
-    layout.buttonIds[2] = kResetId;
-    layout.buttonCaptions[3] = "CLOSE";
-    layout.buttonRects[3] = {2 * kWidth / 3 + 15, kHeight - 50, 120, 40};
-    layout.buttonIds[3] = kCloseId;
-    layout.buttonCount = 4;
+    addPictureButton(layout, kNextPageId, resources.getImage("snext_button"),
+                     resources.getImage("snext_button_over"), {m_left + kWidth - 110, m_top + 70});
+    addPictureButton(layout, kPreviousPageId, resources.getImage("sprev_button"),
+                     resources.getImage("sprev_button_over"), {m_left + 10, m_top + 70});
+    addButton(layout, kResetId, "RESET", {kWidth / 3 - 15, kHeight - 50, 120, 40});
+    addButton(layout, kCloseId, "CLOSE", {2 * kWidth / 3 + 15, kHeight - 50, 120, 40});
     layout.closeId = kCloseId;
     layout.defaultId = kCloseId;
 }
 
 void HighScoreScreen::buildResetBox() {
     DialogSpec& layout = m_resetBox.layout();
-    layout.startOpacity = 0.0f;
-    layout.fadeSpeed = 4.0f;
-    layout.dimLevel = m_context.dialogVeil;
-    layout.canvas = &m_context.canvas;
-    layout.centreX = m_context.canvas.width() / 2;
-    layout.centreY = m_context.canvas.height() / 2;
-    layout.width = 340;
-    layout.height = 200;
+    layout = centredDialog(m_context.canvas, m_context.dialogVeil, 340, 200);
     layout.titleFont = m_headFont;
     layout.messageFont = m_textFont;
     layout.buttonFont = m_textFont;
     layout.title = "Reset Highscores?";
     layout.message = "Are you sure?";
-    layout.buttonCaptions[0] = "YES";
-    layout.buttonRects[0] = {113, 150, 100, 40};
-    layout.buttonIds[0] = kYesId;
-    layout.buttonCaptions[1] = "NO";
-    layout.buttonRects[1] = {226, 150, 100, 40};
-    layout.buttonIds[1] = kNoId;
-    layout.buttonCount = 2;
-    layout.closeId = DialogSpec::kNoId;
-    layout.defaultId = DialogSpec::kNoId;
+    addButton(layout, kYesId, "YES", {113, 150, 100, 40});
+    addButton(layout, kNoId, "NO", {226, 150, 100, 40});
 }
 
 void HighScoreScreen::enter() {

@@ -79,32 +79,15 @@ OptionsPanel::OptionsPanel(GameContext& context, int screenId)
 void OptionsPanel::buildSpec(DialogSpec& layout) const {
     const PlayerProfile& profile = m_context.profile;
     const ksRegistry& settings = m_context.settings;
-    layout.startOpacity = 0.0f;
-    layout.fadeSpeed = 10.0f;
-    layout.dimLevel = m_context.dialogVeil;
-    layout.canvas = &m_context.canvas;
+    layout = centredDialog(m_context.canvas, m_context.dialogVeil, kWidth, m_variant.height, 10.0f);
     layout.titleFont = m_headFont;
     layout.buttonFont = m_buttonFont;
     layout.title = "OPTIONS";
-    layout.centreX = m_context.canvas.width() / 2;
-    layout.centreY = m_context.canvas.height() / 2;
-    layout.width = kWidth;
-    layout.height = m_variant.height;
 
-    layout.buttonCaptions[0] = "OK";
-    layout.buttonRects[0] = {180, m_variant.height - 45, 120, 25};
-    layout.buttonIds[0] = kOkId;
-    layout.buttonCount = 1;
+    addButton(layout, kOkId, "OK", {180, m_variant.height - 45, 120, 25});
     if (m_themeButtons) {
-        layout.buttonPictures[1] = m_previousTheme;
-        layout.buttonHoverPictures[1] = m_previousThemeOver;
-        layout.buttonRects[1] = {110, 365, 32, 32};
-        layout.buttonIds[1] = kPreviousThemeId;
-        layout.buttonPictures[2] = m_nextTheme;
-        layout.buttonHoverPictures[2] = m_nextThemeOver;
-        layout.buttonRects[2] = {320, 365, 32, 32};
-        layout.buttonIds[2] = kNextThemeId;
-        layout.buttonCount = 3;
+        addPictureButton(layout, kPreviousThemeId, m_previousTheme, m_previousThemeOver, {110, 365});
+        addPictureButton(layout, kNextThemeId, m_nextTheme, m_nextThemeOver, {320, 365});
     }
     layout.closeId = kOkId;
     layout.defaultId = kOkId;

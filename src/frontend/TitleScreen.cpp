@@ -87,27 +87,14 @@ TitleScreen::TitleScreen(GameContext& context)
 
 void TitleScreen::buildQuestions() {
     DialogSpec& exit = m_exitBox.layout();
-    exit.startOpacity = 0.0f;
-    exit.fadeSpeed = 4.0f;
-    exit.dimLevel = m_context.dialogVeil;
-    exit.canvas = &m_context.canvas;
-    exit.centreX = m_context.canvas.width() / 2;
-    exit.centreY = m_context.canvas.height() / 2;
-    exit.width = 390;
-    exit.height = 198;
+    exit = centredDialog(m_context.canvas, m_context.dialogVeil, 390, 198);
     exit.titleFont = m_headFont;
     exit.messageFont = m_messageFont;
     exit.buttonFont = m_messageFont;
     exit.title = "EXIT GAME";
     exit.message = "ARE YOU SURE?";
-    exit.buttonCount = 2;
-    exit.buttonCaptions[0] = "YES";
-    exit.buttonRects[0] = {130, 148, 100, 40};
-    exit.buttonIds[0] = kYesId;
-    exit.buttonCaptions[1] = "NO";
-    exit.buttonRects[1] = {260, 148, 100, 40};
-    exit.buttonIds[1] = kNoId;
-    exit.closeId = DialogSpec::kNoId;
+    addButton(exit, kYesId, "YES", {130, 148, 100, 40});
+    addButton(exit, kNoId, "NO", {260, 148, 100, 40});
     exit.defaultId = kYesId;
 
     DialogSpec& resume = m_continueBox.layout();

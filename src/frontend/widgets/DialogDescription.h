@@ -104,3 +104,14 @@ struct DialogSpec {
     // Outlined as the default; Enter closes a dialog with an entry field with this id. kNoId: none.
     int32_t defaultId = 0;
 };
+
+// A dialog `width` x `height` in the middle of `canvas`, fading in from nothing at `fadeSpeed`
+// opacity per second over a veil of `veil`; every button closes it and none is the default.
+// The caller adds fonts, texts and controls.
+DialogSpec centredDialog(ksCanvas& canvas, float veil, int32_t width, int32_t height, float fadeSpeed = 4.0f);
+
+// Append a button after the ones already listed; a full list stays as it is.
+void addButton(DialogSpec& layout, int32_t id, std::string caption, CentredRect rect);
+// A button shown as `picture` (and `hover` under the pointer) centred on `centre`.
+void addPictureButton(DialogSpec& layout, int32_t id, const ksImage* picture, const ksImage* hover,
+                      DialogPoint centre);

@@ -177,3 +177,14 @@ TEST_F(DialogControls, ClickingATabSelectsItAndReportsItForOneFrame) {
 }
 
 } // namespace
+
+TEST(DialogDescription, ButtonsAreAppendedInOrderUntilTheListIsFull) {
+    DialogSpec layout;
+    for (int i = 0; i < DialogSpec::kMaxItems + 2; ++i) {
+        addButton(layout, 100 + i, std::to_string(i), {10 * i, 20, 30, 40});
+    }
+    EXPECT_EQ(layout.buttonCount, DialogSpec::kMaxItems);
+    EXPECT_EQ(layout.buttonIds[DialogSpec::kMaxItems - 1], 100 + DialogSpec::kMaxItems - 1);
+    EXPECT_EQ(layout.buttonCaptions[3], "3");
+    EXPECT_EQ(layout.buttonRects[3].centreX, 30);
+}

@@ -131,15 +131,20 @@ void sagPoint(double x0, double y0, double x1, double y1, double sag, double t, 
     y = y0 + (y1 - y0) * t + sag * 4.0 * t * (1.0 - t);
 }
 
-} // namespace
-
-void paintLightString(cairo_t* cr, double x0, double y0, double x1, double y1, double sag, int bulbs) {
+// The sagging cord itself, as 40 straight pieces.
+void sagPath(cairo_t* cr, double x0, double y0, double x1, double y1, double sag) {
     cairo_move_to(cr, x0, y0);
     for (int i = 1; i <= 40; ++i) {
         double x, y;
         sagPoint(x0, y0, x1, y1, sag, i / 40.0, x, y);
         cairo_line_to(cr, x, y);
     }
+}
+
+} // namespace
+
+void paintLightString(cairo_t* cr, double x0, double y0, double x1, double y1, double sag, int bulbs) {
+    sagPath(cr, x0, y0, x1, y1, sag);
     cairo_set_line_width(cr, 1.4);
     setColour(cr, Colour::hex(0x140A28), 0.9);
     cairo_stroke(cr);
@@ -153,12 +158,7 @@ void paintLightString(cairo_t* cr, double x0, double y0, double x1, double y1, d
 }
 
 void paintBunting(cairo_t* cr, double x0, double y0, double x1, double y1, double sag, int flags) {
-    cairo_move_to(cr, x0, y0);
-    for (int i = 1; i <= 40; ++i) {
-        double x, y;
-        sagPoint(x0, y0, x1, y1, sag, i / 40.0, x, y);
-        cairo_line_to(cr, x, y);
-    }
+    sagPath(cr, x0, y0, x1, y1, sag);
     cairo_set_line_width(cr, 1.3);
     setColour(cr, Colour::hex(0xF4E8D0), 0.8);
     cairo_stroke(cr);

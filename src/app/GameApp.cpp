@@ -231,7 +231,9 @@ double GameApp::restSeconds() {
     if (m_context && m_context->developerMode) {
         return 0.0; // the frame rate shows
     }
-    return m_canvas->changedPicture() ? 0.0 : requested;
+    // A screen often answers input a frame later (a pressed button's result is read in the
+    // next frame), so a frame with input is always followed by one more.
+    return m_canvas->changedPicture() || m_frameHadInput ? 0.0 : requested;
 }
 
 void GameApp::resumeAfterRest() {

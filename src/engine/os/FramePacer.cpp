@@ -2,6 +2,7 @@
 #include "FramePacer.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -28,6 +29,10 @@ void FramePacer::frameDone(Clock::time_point start, double restSeconds, bool inp
     m_resting = restSeconds > std::chrono::duration<double>(m_period).count();
     if (!m_resting) {
         m_due = paced;
+        return;
+    }
+    if (restSeconds == std::numeric_limits<double>::infinity()) {
+        m_due = Clock::time_point::max(); // only input wakes the game
         return;
     }
     const auto rest = std::min(seconds(std::min(restSeconds, 3600.0)), Clock::duration(kLongestRest));

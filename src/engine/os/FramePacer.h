@@ -10,8 +10,9 @@
 class FramePacer {
 public:
     using Clock = std::chrono::steady_clock;
-    // A rest is cut into pieces of at most this length, so the frame timer (which counts a
-    // frame as one second at most) still measures the real time that passed.
+    // A rest until a clock's moment is cut into pieces of at most this length, so the frame
+    // timer (which counts a frame as one second at most) still measures the real time that
+    // passed. A rest with no moment asked for lasts until input.
     static constexpr auto kLongestRest = std::chrono::milliseconds(950);
 
     explicit FramePacer(double framesPerSecond = 60.0);

@@ -55,6 +55,8 @@ void GameApp::init(const ScreenFactory& makeScreen) {
 
     m_resources = std::make_unique<ksResources>(&canvas, ResourceFile::Pack, m_dataDir, m_paths.stateDir,
                                                 &m_soundBackend);
+    // Pictures are decoded when first drawn, so a screen nobody opens costs no memory.
+    m_resources->manager().setDecodeOnFirstUse(true);
     const auto loadingStarted = std::chrono::steady_clock::now();
     m_resources->load("resource.txt");
 

@@ -230,7 +230,8 @@ TEST_F(RestFixture, AtRestTheLoopSleepsUntilTheEarliestRequestedFrame) {
     ASSERT_EQ(resting.frameTimes.size(), 4u);
     EXPECT_EQ(resting.frameTimes[1], ms(300) + ms(2)) << "the rest begins when the frame ends";
     EXPECT_EQ(resting.frameTimes[3] - resting.frameTimes[2], ms(302));
-    EXPECT_EQ(resting.resumedBeforeFrame, (std::vector<int>{0, 1, 2, 3})) << "each woken frame counts its rest";
+    EXPECT_EQ(resting.resumedBeforeFrame, (std::vector<int>{0, 1, 2, 3}))
+        << "each woken frame counts its rest";
     EXPECT_EQ(os.waits, 0) << "never a wait without an end";
 }
 
@@ -249,19 +250,27 @@ TEST_F(RestFixture, InputEndsARestAtOnceAndItsCommitFollowsAtOnce) {
     os.eventsByTime.insert({start + ms(2500), InputEvent::button(0, true)});
     os.run(resting);
     ASSERT_EQ(resting.frameTimes.size(), 3u);
-    EXPECT_EQ(resting.firstFrame + resting.frameTimes[1], start + ms(2500)) << "resting for ever until the click";
-    EXPECT_EQ(resting.frameTimes[2] - resting.frameTimes[1], ms(2)) << "the press is committed by the very next pass";
+    EXPECT_EQ(resting.firstFrame + resting.frameTimes[1], start + ms(2500))
+        << "resting for ever until the click";
+    EXPECT_EQ(resting.frameTimes[2] - resting.frameTimes[1], ms(2))
+        << "the press is committed by the very next pass";
     EXPECT_EQ(resting.heldPerFrame, (std::vector<bool>{false, false, true}));
     EXPECT_EQ(os.waits, 1) << "one wait that only input could end";
 }
 
-TEST_F(RestFixture, InputWhileSomethingMovesWaitsForTheNextPacedFrame) {
+TEST_F(RestFixture, WhileSomethingMovesPointerMovesKeepTheRateAndPressesGoAtOnce) {
     resting.rest = 0.0;
-    resting.quitAfterFrames = 3;
+    resting.quitAfterFrames = 4;
     ASSERT_TRUE(os.start());
-    os.eventsByTime.insert({os.clock + ms(5), InputEvent::pointerMove(10, 10)});
+    const auto start = os.clock;
+    os.eventsByTime.insert({start + ms(20), InputEvent::pointerMove(10, 10)});
+    os.eventsByTime.insert({start + ms(40), InputEvent::button(0, true)});
     os.run(resting);
-    EXPECT_EQ(resting.frameTimes[1], FramePacer(60.0).period());
+    const auto period = FramePacer(60.0).period();
+    ASSERT_EQ(resting.frameTimes.size(), 4u);
+    EXPECT_EQ(resting.frameTimes[1], period) << "the move waited for the paced frame";
+    EXPECT_EQ(resting.firstFrame + resting.frameTimes[2], start + ms(40)) << "the press did not wait";
+    EXPECT_EQ(resting.frameTimes[3] - resting.frameTimes[2], ms(2)) << "nor does its commit";
 }
 
 } // namespace

@@ -99,7 +99,7 @@ std::optional<Raster> loadImage(const ScriptEntry& entry) {
     if (bytes == nullptr) {
         return std::nullopt;
     }
-    auto picture = decodeJpeg(*bytes);
+    auto picture = decodeJpegRaster(*bytes);
     if (!picture) {
         picture = decodeGif(*bytes);
     }

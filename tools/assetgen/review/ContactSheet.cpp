@@ -28,7 +28,7 @@ std::optional<Raster> decodePicture(const PackFiles& files, const std::string& f
     if (found == files.end()) {
         return std::nullopt;
     }
-    if (auto jpeg = decodeJpeg(found->second)) {
+    if (auto jpeg = decodeJpegRaster(found->second)) {
         return jpeg;
     }
     return decodeGif(found->second);

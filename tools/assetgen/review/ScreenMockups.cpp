@@ -61,7 +61,7 @@ private:
         if (found == m_files.end()) {
             return std::nullopt;
         }
-        auto jpeg = decodeJpeg(found->second);
+        auto jpeg = decodeJpegRaster(found->second);
         return jpeg ? jpeg : decodeGif(found->second);
     }
 

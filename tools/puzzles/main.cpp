@@ -357,12 +357,15 @@ int tableCommand(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < puzzles.size(); ++i) {
         const SourcePuzzle& p = puzzles[i];
         const PuzzleSetup setup = setupOf(p.level);
-        const RandomPlay play = randomPlay(p.level, kTries, 2026u);
-        std::snprintf(line, sizeof line, "| %zu | %s | %s | %d | %d | %zu | %s | %.1f %% | %lld |\n", i + 1,
-                      p.title.c_str(), goalName(setup.goal), colourCount(p.level), balloonCount(p.level),
-                      p.solution.size(), p.proven ? "proven" : "best found", 100.0 * play.rate(),
-                      p.searchNodes);
+        const RandomPlay play = randomPlay(p.level, kTries, kMeasureSeed);
+        const double score =
+            difficultyScore(play.rate(), balloonCount(p.level), static_cast<int>(p.solution.size()));
+        std::snprintf(line, sizeof line, "| %zu | %s | %s | %d | %d | %zu | %s | %.2f %% | %lld | %.2f |\n",
+                      i + 1, p.title.c_str(), goalName(setup.goal), colourCount(p.level),
+                      balloonCount(p.level), p.solution.size(), p.proven ? "proven" : "best found",
+                      100.0 * play.rate(), p.searchNodes, score);
         rows += line;
+        tierScore += score;
         tierRate += play.rate();
         tierPar += static_cast<double>(p.solution.size());
         ++goals[setup.goal == PuzzleGoal::PopAll ? 0 : setup.goal == PuzzleGoal::PopGold ? 1 : 2];

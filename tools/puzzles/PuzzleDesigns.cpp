@@ -127,7 +127,7 @@ const std::vector<PuzzleDesign>& puzzleDesigns() {
         {"Anchors Aweigh", 'a', 'R', 'm', 7, 7, 3, 1, 18, 0.05},
         {"Toadstool", 'a', 'R', 'm', 9, 7, 4, 1, 19, 0.0},
         {"Sunny Side Up", 'a', 'R', 'm', 7, 7, 4, 1, 20, 0.05},
-        {"Ninety Nine Balloons", 'a', 'R', 'r', 9, 6, 3, 1, 0, 0.0},
+        {"Confetti Shower", 'a', 'R', 'r', 9, 6, 3, 1, 0, 0.0},
         {"Bell Tower", 'g', 'R', 'm', 7, 7, 3, 1, 27, 0.05},
         {"Up and Away", 'a', 'R', 'm', 7, 8, 4, 1, 21, 0.05},
         {"Boo!", 'a', 'R', 'm', 7, 7, 3, 1, 22, 0.05},

@@ -28,7 +28,7 @@ namespace fs = std::filesystem;
 
 constexpr const char* kUsage =
     "usage: zibbet-puzzles COMMAND ...\n"
-    "  solve SOURCE N|all [--budget STATES] [--write]\n"
+    "  solve SOURCE N|all [--budget STATES] [--beam WIDTH] [--write]\n"
     "      fewest clicks for puzzle N (from 1) of a catalogue source; --write stores the\n"
     "      solutions found in the source\n"
     "  verify DATADIR\n"
@@ -117,6 +117,8 @@ int solveCommand(const std::vector<std::string>& args) {
     for (std::size_t i = 2; i < args.size(); ++i) {
         if (args[i] == "--write") {
             write = true;
+        } else if (args[i] == "--beam" && i + 1 < args.size()) {
+            options.beamWidth = std::max(1, std::atoi(args[++i].c_str()));
         } else if (args[i] == "--budget" && i + 1 < args.size()) {
             options.nodeBudget = std::atoll(args[++i].c_str());
             if (options.nodeBudget < 0) {
@@ -342,18 +344,21 @@ int tableCommand(const std::vector<std::string>& args) {
         "way, *best found* when its budget ran out first. *Random play* is the share of " +
         std::to_string(kTries) +
         " seeded players\nwho click a random group of two or more until the puzzle ends and still solve it; "
-        "*search* is the\nnumber of states the solver expanded. The catalogue opens with six puzzles and "
-        "unlocks "
-        "six more\nat a time, so each tier below is one page of the selector.\n\n";
+        "*search* is the\nnumber of states the solver expanded. *Difficulty* is -log10(random play) + 0.004 "
+        "x "
+        "balloons +\n0.01 x par, and the catalogue is ordered by it. The catalogue opens with six puzzles "
+        "and "
+        "unlocks six\nmore at a time, so each tier below is one page of the selector (and one backdrop).\n\n";
     char line[400];
     std::string rows;
-    std::string tiers = "| tier | puzzles | backdrop | mean difficulty | mean random play | mean par | goals "
-                        "(all / gold / prizes) |\n"
-                        "|---|---|---|---|---|---|---|\n";
-    double tierScore = 0.0;
-    double tierRate = 0.0;
-    double tierPar = 0.0;
-    int goals[3] = {};
+    std::string tiers =
+        "| tier | puzzles | backdrop | mean difficulty | mean random play | mean par | mean balloons "
+        "| mean colours | goals (all / gold / prizes) |\n"
+        "|---|---|---|---|---|---|---|---|---|\n";
+    struct Sums {
+        double score = 0.0, rate = 0.0, par = 0.0, balloons = 0.0, colours = 0.0;
+        int goals[3] = {};
+    } tier;
     for (std::size_t i = 0; i < puzzles.size(); ++i) {
         const SourcePuzzle& p = puzzles[i];
         const PuzzleSetup setup = setupOf(p.level);
@@ -365,20 +370,23 @@ int tableCommand(const std::vector<std::string>& args) {
                       balloonCount(p.level), p.solution.size(), p.proven ? "proven" : "best found",
                       100.0 * play.rate(), p.searchNodes, score);
         rows += line;
-        tierScore += score;
-        tierRate += play.rate();
-        tierPar += static_cast<double>(p.solution.size());
-        ++goals[setup.goal == PuzzleGoal::PopAll ? 0 : setup.goal == PuzzleGoal::PopGold ? 1 : 2];
+        tier.score += score;
+        tier.rate += play.rate();
+        tier.par += static_cast<double>(p.solution.size());
+        tier.balloons += balloonCount(p.level);
+        tier.colours += colourCount(p.level);
+        ++tier.goals[setup.goal == PuzzleGoal::PopAll ? 0 : setup.goal == PuzzleGoal::PopGold ? 1 : 2];
         if (i % 6 == 5 || i + 1 == puzzles.size()) {
             const std::size_t n = i % 6 + 1;
-            std::snprintf(line, sizeof line,
-                          "| %zu | %zu-%zu | act%02d | %.2f | %.1f %% | %.1f | %d / %d / %d |\n", i / 6 + 1,
-                          i + 2 - n, i + 1, p.background, tierScore / static_cast<double>(n),
-                          100.0 * tierRate / static_cast<double>(n), tierPar / static_cast<double>(n),
-                          goals[0], goals[1], goals[2]);
+            const double count = static_cast<double>(n);
+            std::snprintf(
+                line, sizeof line,
+                "| %zu | %zu-%zu | act%02d | %.2f | %.1f %% | %.1f | %.0f | %.1f | %d / %d / %d |\n",
+                i / 6 + 1, i + 2 - n, i + 1, p.background, tier.score / count, 100.0 * tier.rate / count,
+                tier.par / count, tier.balloons / count, tier.colours / count, tier.goals[0], tier.goals[1],
+                tier.goals[2]);
             tiers += line;
-            tierScore = tierRate = tierPar = 0.0;
-            goals[0] = goals[1] = goals[2] = 0;
+            tier = Sums{};
         }
     }
     out += "## By unlock tier\n\n" + tiers + "\n## Every puzzle\n\n" +

@@ -2,6 +2,7 @@
 #include "GameApp.h"
 
 #include "engine/core/GameRandom.h"
+#include "engine/core/WakeRequests.h"
 #include "engine/core/ksLog.h"
 #include "engine/os/KestrinOS.h"
 #include "engine/resources/ResourceFile.h"
@@ -55,6 +56,8 @@ void GameApp::init(const ScreenFactory& makeScreen) {
 
     m_resources = std::make_unique<ksResources>(&canvas, ResourceFile::Pack, m_dataDir, m_paths.stateDir,
                                                 &m_soundBackend);
+    // Pictures are decoded when first drawn, so a screen nobody opens costs no memory.
+    m_resources->manager().setDecodeOnFirstUse(true);
     const auto loadingStarted = std::chrono::steady_clock::now();
     m_resources->load("resource.txt");
 
@@ -164,6 +167,8 @@ void GameApp::drawProgress() {
 
 void GameApp::frame() {
     m_input.poll();
+    m_frameHadInput = m_input.differsFrom(m_previousInput);
+    m_frameGameSeconds = m_timer.frameSeconds();
     m_screenManager.update();
     if (m_screenManager.isFinished()) {
         m_os.postQuit();
@@ -212,6 +217,7 @@ void GameApp::drawDeveloperOverlay() {
     } else if (m_blinkClock >= 0.0f) {
         indicator->draw(0, 0);
     }
+    WakeRequests::after(m_blinkClock < 0.0f ? -m_blinkClock : 0.6f - m_blinkClock);
 }
 
 void GameApp::drawEnhancedCursor() {
@@ -222,6 +228,23 @@ void GameApp::drawEnhancedCursor() {
     if (x >= 0 && y >= 0 && m_os.cursorImage() != nullptr) {
         m_os.cursorImage()->draw(x, y);
     }
+}
+
+double GameApp::restSeconds() {
+    const double requested = WakeRequests::take();
+    m_restWatch.frameEnded(m_frameGameSeconds, m_canvas->changedPicture(), m_frameHadInput, requested);
+    if (m_context && m_context->developerMode) {
+        return 0.0; // the frame rate shows
+    }
+    // A screen often answers input a frame later (a pressed button's result is read in the
+    // next frame), so a frame with input is always followed by one more.
+    return m_canvas->changedPicture() || m_frameHadInput ? 0.0 : requested;
+}
+
+void GameApp::resumeAfterRest() {
+    // The rest counts as the length of the frame about to run, so every clock that asked for
+    // this moment finds it reached.
+    m_timer.tick();
 }
 
 void GameApp::redraw() {

@@ -101,11 +101,11 @@ std::optional<Raster> loadImage(const ScriptEntry& entry) {
     }
     auto picture = decodeJpegRaster(*bytes);
     if (!picture) {
-        picture = decodeGif(*bytes);
+        picture = decodeGifRaster(*bytes);
     }
     if (picture && entry.parameters.size() >= 2) {
         const auto* maskBytes = packFile(entry.parameters[1].fileName());
-        const auto mask = maskBytes ? decodeGif(*maskBytes) : std::nullopt;
+        const auto mask = maskBytes ? decodeGifRaster(*maskBytes) : std::nullopt;
         if (!mask || mask->width() != picture->width() || mask->height() != picture->height()) {
             return std::nullopt;
         }

@@ -31,7 +31,7 @@ std::optional<Raster> decodePicture(const PackFiles& files, const std::string& f
     if (auto jpeg = decodeJpegRaster(found->second)) {
         return jpeg;
     }
-    return decodeGif(found->second);
+    return decodeGifRaster(found->second);
 }
 
 // An IMAGE entry as the game builds it: the picture, with the mask's blue byte as alpha.

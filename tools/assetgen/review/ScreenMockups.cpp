@@ -62,7 +62,7 @@ private:
             return std::nullopt;
         }
         auto jpeg = decodeJpegRaster(found->second);
-        return jpeg ? jpeg : decodeGif(found->second);
+        return jpeg ? jpeg : decodeGifRaster(found->second);
     }
 
     std::optional<Raster> load(const std::string& name) const {

@@ -12,6 +12,7 @@
 #include "engine/video/ksCanvas.h"
 #include "engine/video/ksFont.h"
 #include "engine/video/ksImage.h"
+#include "game/puzzle/MoveRecordFile.h"
 
 #include <chrono>
 #include <cstdio>
@@ -145,6 +146,8 @@ void GameApp::loadSavedData() {
         }
         break;
     }
+    // A new player's puzzle records start as the par solutions shipped beside the resources.
+    loadMoveRecordFile(m_paths.dataDir, m_dataDir / puzzle::kMoveRecordFileName);
 }
 
 void GameApp::drawProgress() {

@@ -237,8 +237,9 @@ double GameApp::restSeconds() {
         return 0.0; // the frame rate shows
     }
     // A screen often answers input a frame later (a pressed button's result is read in the
-    // next frame), so a frame with input is always followed by one more.
-    return m_canvas->changedPicture() || m_frameHadInput ? 0.0 : requested;
+    // next frame), so a frame with input is always followed by one more. Everything that moves
+    // asks for its frames; a changed picture alone does not keep the loop running.
+    return m_frameHadInput ? 0.0 : requested;
 }
 
 void GameApp::resumeAfterRest() {

@@ -11,10 +11,10 @@
 #include "engine/store/ksRegistry.h"
 #include "engine/video/PngFile.h"
 #include "frontend/FrontEndScreens.h"
-#include "game/classic/screen/ClassicScreen.h"
 #include "platform/MixerSoundBackend.h"
 #include "platform/SdlKestrinOS.h"
 #include "platform/SingleInstance.h"
+#include "play/classic/ClassicScreen.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -2,6 +2,7 @@
 #include "GameApp.h"
 
 #include "engine/core/GameRandom.h"
+#include "engine/core/WakeRequests.h"
 #include "engine/core/ksLog.h"
 #include "engine/os/KestrinOS.h"
 #include "engine/resources/ResourceFile.h"
@@ -161,6 +162,8 @@ void GameApp::drawProgress() {
 
 void GameApp::frame() {
     m_input.poll();
+    m_frameHadInput = m_input.differsFrom(m_previousInput);
+    m_frameGameSeconds = m_timer.frameSeconds();
     m_screenManager.update();
     if (m_screenManager.isFinished()) {
         m_os.postQuit();
@@ -209,6 +212,7 @@ void GameApp::drawDeveloperOverlay() {
     } else if (m_blinkClock >= 0.0f) {
         indicator->draw(0, 0);
     }
+    WakeRequests::after(m_blinkClock < 0.0f ? -m_blinkClock : 0.6f - m_blinkClock);
 }
 
 void GameApp::drawEnhancedCursor() {
@@ -219,6 +223,21 @@ void GameApp::drawEnhancedCursor() {
     if (x >= 0 && y >= 0 && m_os.cursorImage() != nullptr) {
         m_os.cursorImage()->draw(x, y);
     }
+}
+
+double GameApp::restSeconds() {
+    const double requested = WakeRequests::take();
+    m_restWatch.frameEnded(m_frameGameSeconds, m_canvas->changedPicture(), m_frameHadInput, requested);
+    if (m_context && m_context->developerMode) {
+        return 0.0; // the frame rate shows
+    }
+    return m_canvas->changedPicture() ? 0.0 : requested;
+}
+
+void GameApp::resumeAfterRest() {
+    // The rest counts as the length of the frame about to run, so every clock that asked for
+    // this moment finds it reached.
+    m_timer.tick();
 }
 
 void GameApp::redraw() {

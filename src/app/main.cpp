@@ -148,7 +148,7 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         ksRegistry& store = ksRegistry::create("Zibbet", 0, 3, paths.configDir);
-        SdlKestrinOS os(store, SdlOptions{options->headless});
+        SdlKestrinOS os(store, SdlOptions{options->headless, options->gpu && !options->headless});
         if (!os.isUsable()) {
             os.showMessage(MessageIcon::Error, "Zibbet", "Graphics Init failed. The program will now exit.");
             ksLog::close();

@@ -14,6 +14,7 @@
 #include "platform/MixerSoundBackend.h"
 #include "platform/SdlKestrinOS.h"
 #include "platform/SingleInstance.h"
+#include "play/action/ActionScreen.h"
 #include "play/classic/ClassicScreen.h"
 
 #include <cstdio>
@@ -80,6 +81,9 @@ std::unique_ptr<GameScreen> makeScreen(int id, GameContext& context) {
     }
     if (id == kClassicScreen) {
         return std::make_unique<ClassicScreen>(context);
+    }
+    if (id == kActionScreen) {
+        return std::make_unique<ActionScreen>(context);
     }
     return std::make_unique<PlaceholderScreen>(context, id);
 }

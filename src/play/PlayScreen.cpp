@@ -1,12 +1,14 @@
 // PlayScreen.cpp: the common base of the three game-mode screens: states, frames and the pause.
 #include "PlayScreen.h"
 
+#include "PlayPieces.h"
 #include "engine/core/ksTimer.h"
 #include "engine/resources/ksResources.h"
 #include "engine/sound/ksSoundSystem.h"
 #include "engine/video/ksCanvas.h"
 #include "engine/video/ksFont.h"
 #include "engine/video/ksImage.h"
+#include "game/board/BalloonBoard.h"
 #include "ui/GameContext.h"
 
 #include <algorithm>
@@ -393,6 +395,24 @@ PopEffect* PlayScreen::spawnPopEffect(const ksImage* picture, float centreX, flo
         m_scene.add(effect);
     }
     return effect;
+}
+
+void PlayScreen::spawnBalloonPop(const BalloonBoard& board, int row, int column, int colour) {
+    const float x = static_cast<float>(board.columnX(column)) + kPlaceCentreX;
+    const float y = static_cast<float>(board.rowY(row, column)) + kPlaceCentreY;
+    const bool known = colour >= 0 && colour < BalloonImageTable::kColours;
+    spawnPopEffect(known ? m_balloonImages.normal[static_cast<std::size_t>(colour)] : nullptr, x, y);
+}
+
+void PlayScreen::showRulesBanner(const GameBanner& banner) {
+    std::array<char, 64> line2{};
+    if (banner.line2Format != nullptr) {
+        formatWithNumber(line2, banner.line2Format, banner.line2Number);
+    } else {
+        std::snprintf(line2.data(), line2.size(), "%s", banner.line2.data());
+    }
+    spawnBanner(banner.line1.data(), font(banner.font1), line2.data(),
+                banner.font2 != nullptr ? font(banner.font2) : nullptr);
 }
 
 AutoplayView PlayScreen::autoplayView() {

@@ -8,6 +8,7 @@
 #include "engine/scene/ksScene.h"
 #include "game/board/BalloonImageTable.h"
 #include "game/rules/GameConstants.h"
+#include "game/rules/RulesEvents.h"
 #include "stage/BannerMessage.h"
 #include "stage/EffectPool.h"
 #include "stage/FloatingScore.h"
@@ -170,6 +171,10 @@ protected:
     FloatingScore* spawnFloatingScore(ksFont* font, float startX, float startY, float endX, float endY,
                                       int32_t value, float delay, float flightTime);
     PopEffect* spawnPopEffect(const ksImage* picture, float centreX, float centreY);
+    // A pop effect with the picture of `colour` at the place (row, column) of `board`.
+    void spawnBalloonPop(const BalloonBoard& board, int row, int column, int colour);
+    // A banner the rules asked for, its fonts looked up by name.
+    void showRulesBanner(const GameBanner& banner);
 
     // Runs the menu buttons: a left-button release over one runs menuButtonClicked.
     void runMenuButtons();
@@ -179,6 +184,10 @@ protected:
     virtual std::optional<AutoplayPoint> autoplayClick() { return std::nullopt; }
 
     void setState(int state) { m_state = state; }
+    // The fader back to its start, running; and one step of it by this frame's time (the Action
+    // meter fades in with it at every round).
+    void restartFader() { m_fader.reset(); }
+    void stepFader() { m_fader.step(m_frameSeconds); }
     void setLeave(bool leave) { m_leave = leave; }
     // Paints the backdrop into the background buffer and the frame (the frame stays selected).
     void paintBackdrop();

@@ -84,6 +84,11 @@ int SoundCues::play(std::string_view cue) {
     return index < 0 ? -1 : m_sound.play(index);
 }
 
+int SoundCues::playLooped(std::string_view cue) {
+    const int index = indexOf(cue);
+    return index < 0 ? -1 : m_sound.playLooped(index);
+}
+
 void SoundCues::stop(int channel, std::string_view cue) {
     const int index = indexOf(cue);
     if (channel >= 0 && index >= 0) {

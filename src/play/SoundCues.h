@@ -24,6 +24,8 @@ public:
 
     int play(std::string_view cue) override;
     void stop(int channel, std::string_view cue) override;
+    // Starts the cue looping until it is stopped; answers its channel, or -1.
+    int playLooped(std::string_view cue);
 
     // The cue's sound index; -1 for a cue the resources lack or that is not in the table.
     int indexOf(std::string_view cue) const;

@@ -10,6 +10,7 @@
 #include "engine/video/ksFont.h"
 #include "engine/video/ksImage.h"
 #include "game/classic/ClassicStrategy.h"
+#include "play/PlayPieces.h"
 #include "ui/EntryField.h"
 #include "ui/GameContext.h"
 
@@ -21,25 +22,9 @@ namespace {
 constexpr int kMusicIndex = 0;
 constexpr float kFloatingScoreSeconds = 1.0f;
 constexpr float kCelebrationStep = 0.1f; // s between prizes leaving the shelf
-// The middle of a balloon's place, from its top-left corner.
-constexpr float kPlaceCentreX = 14.0f;
-constexpr float kPlaceCentreY = 18.0f;
 
 PictureLookup picturesOf(ksResources& resources) {
     return [&resources](const char* name) -> const ksImage* { return resources.getImage(name); };
-}
-
-// Writes `format` with its one "%s" replaced by `number` in thousands-separated form.
-void formatLine(std::array<char, 64>& out, const char* format, int32_t number) {
-    const std::string_view text = format;
-    const std::size_t at = text.find("%s");
-    const std::string digits = ksFont::formatNumber(number);
-    if (at == std::string_view::npos) {
-        std::snprintf(out.data(), out.size(), "%s", format);
-        return;
-    }
-    std::snprintf(out.data(), out.size(), "%.*s%s%s", static_cast<int>(at), format, digits.c_str(),
-                  format + at + 2);
 }
 
 } // namespace
@@ -270,12 +255,7 @@ void ClassicScreen::pointerStep() {
                        kScoreTargetX, kScoreTargetY, result.pointsShown, 0.0f, kFloatingScoreSeconds);
     const ClassicBoard& board = m_game.board();
     for (const Balloon* member : board.group()) {
-        const int column = member->column();
-        const float x = static_cast<float>(board.columnX(column)) + kPlaceCentreX;
-        const float y = static_cast<float>(board.rowY(member->row(), column)) + kPlaceCentreY;
-        const int colour = member->colour();
-        const bool known = colour >= 0 && colour < BalloonImageTable::kColours;
-        spawnPopEffect(known ? balloonImages().normal[static_cast<std::size_t>(colour)] : nullptr, x, y);
+        spawnBalloonPop(board, member->row(), member->column(), member->colour());
     }
 }
 
@@ -316,14 +296,7 @@ void ClassicScreen::requestMascotCue(int cue) {
 }
 
 void ClassicScreen::showBanner(const GameBanner& banner) {
-    std::array<char, 64> line2{};
-    if (banner.line2Format != nullptr) {
-        formatLine(line2, banner.line2Format, banner.line2Number);
-    } else {
-        std::snprintf(line2.data(), line2.size(), "%s", banner.line2.data());
-    }
-    spawnBanner(banner.line1.data(), font(banner.font1), line2.data(),
-                banner.font2 != nullptr ? font(banner.font2) : nullptr);
+    showRulesBanner(banner);
 }
 
 void ClassicScreen::releasePrize(const ClassicPrizeRelease& release) {

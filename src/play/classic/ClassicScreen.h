@@ -3,6 +3,7 @@
 
 #include "game/classic/ClassicGame.h"
 #include "play/IdleWatch.h"
+#include "play/PlayPieces.h"
 #include "play/PlayScreen.h"
 #include "play/SettingsTuning.h"
 #include "stage/Bouquet.h"
@@ -38,9 +39,6 @@ public:
     static constexpr int kMusicOrder = 21;
     static constexpr int kScoreX = 521;
     static constexpr int kScoreY = 461;
-    // Where floating scores fly to.
-    static constexpr float kScoreTargetX = 546.0f;
-    static constexpr float kScoreTargetY = 461.0f;
     static constexpr int kPlayAgainId = 0;
     static constexpr int kNewGameId = 1;
     static constexpr int kUndoLastMoveId = 10;
@@ -111,7 +109,6 @@ private:
     void endStep();
     void openEndDialog();
     void handleEndDialogs();
-    void recordHighScore();
     void drawPlayArea();
     void drawScore();
 
@@ -124,8 +121,7 @@ private:
     DialogBox m_outOfMovesDialog;
     ksImage* m_marker;
     ksFont* m_scoreFont;
-    int32_t m_shownScore = -1;
-    std::array<char, 16> m_scoreText{};
+    NumberText m_scoreText;
     int m_endState = kEndWon;
     int m_allPrizesStep = kCelebrationDone;
     float m_stateClock = 0.0f;

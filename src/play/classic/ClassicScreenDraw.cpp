@@ -4,6 +4,7 @@
 #include "engine/video/ksCanvas.h"
 #include "engine/video/ksFont.h"
 #include "engine/video/ksImage.h"
+#include "play/PlayPieces.h"
 #include "ui/GameContext.h"
 
 #include <cstdio>
@@ -14,16 +15,6 @@ namespace {
 constexpr int kMarkerInset = 4;
 constexpr float kMarkerOpacity = 0.7f;
 constexpr float kBalloonOverMarkerOpacity = 0.1f;
-
-// A balloon at its place, moved by its rise, sway and jiggle; a hovered one is drawn lighter.
-void drawBalloon(const ksImage& picture, int x, int y, float highlight) {
-    if (highlight < 1.0f) {
-        picture.drawFaded(x, y, 1.0f - highlight);
-        picture.drawLighten(x, y, highlight);
-    } else {
-        picture.draw(x, y);
-    }
-}
 
 } // namespace
 
@@ -43,12 +34,7 @@ void ClassicScreen::draw() {
 }
 
 void ClassicScreen::drawScore() {
-    if (m_game.score() != m_shownScore) {
-        m_shownScore = m_game.score();
-        std::snprintf(m_scoreText.data(), m_scoreText.size(), "%s",
-                      ksFont::formatNumber(m_shownScore).c_str());
-    }
-    m_scoreFont->drawText(m_scoreText.data(), kScoreX, kScoreY, ALIGN_LEFT);
+    m_scoreFont->drawText(m_scoreText.text(m_game.score()), kScoreX, kScoreY, ALIGN_LEFT);
 }
 
 void ClassicScreen::drawPlayArea() {
@@ -62,7 +48,7 @@ void ClassicScreen::drawPlayArea() {
             const int x = truncSat(static_cast<double>(left) + place.offsetX() + place.jiggleX());
             const int y = truncSat(static_cast<double>(top) + place.offsetY() + place.jiggleY());
             if (picture != nullptr) {
-                drawBalloon(*picture, x, y, place.highlight());
+                drawBalloonPicture(*picture, x, y, place.highlight());
             }
             if (!place.holdsPrize()) {
                 continue;

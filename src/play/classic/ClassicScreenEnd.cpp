@@ -5,6 +5,7 @@
 #include "engine/store/PlayerProfile.h"
 #include "engine/store/ProfileStorage.h"
 #include "engine/video/ksFont.h"
+#include "play/PlayPieces.h"
 #include "ui/GameContext.h"
 
 #include <cstdio>
@@ -138,7 +139,7 @@ void ClassicScreen::handleEndDialogs() {
         // With a name field, Enter confirms the name itself.
         if (m_endDialog.runFrame(input(), hasName ? DialogSpec::kNoId : kPlayAgainId) == kPlayAgainId) {
             if (hasName) {
-                recordHighScore();
+                recordHighScore(context(), kClassicMode, m_typedName, m_game.score());
             }
             closeDialog(m_endDialog);
             resetPresentation();
@@ -161,13 +162,4 @@ void ClassicScreen::handleEndDialogs() {
         }
         ksInput::clearAll();
     }
-}
-
-// An empty name still enters the list: a player who only pressed Enter keeps the score.
-void ClassicScreen::recordHighScore() {
-    GameContext& game = context();
-    game.profile.setName(m_typedName);
-    savePlayerProfile(game.settings, game.profile);
-    game.highScores.add(kClassicMode, m_typedName.c_str(), m_game.score());
-    game.highScores.save();
 }

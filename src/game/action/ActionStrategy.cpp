@@ -4,11 +4,14 @@
 #include "game/board/BalloonBoard.h"
 #include "game/rules/GameConstants.h"
 
+#include <algorithm>
+
 std::optional<ActionMove> chooseActionMove(BalloonBoard& board, int worthClicking, uint32_t variation) {
     std::optional<BoardMove> best;
     bool bestGold = false;
     uint32_t bestTie = 0;
     bool anyResting = false;
+    int lowestRow = -1;
     for (int column = 0; column < board.columns(); ++column) {
         for (int row = 0; row < board.rows(); ++row) {
             const Balloon& place = board.cellAt(row, column);
@@ -16,6 +19,7 @@ std::optional<ActionMove> chooseActionMove(BalloonBoard& board, int worthClickin
                 continue;
             }
             anyResting = true;
+            lowestRow = std::max(lowestRow, row);
             board.selectCell(row, column);
             const int size = board.findGroup();
             if (size < 2) {
@@ -37,7 +41,9 @@ std::optional<ActionMove> chooseActionMove(BalloonBoard& board, int worthClickin
     if (!anyResting) {
         return std::nullopt;
     }
-    if (!best || (!bestGold && best->groupSize < worthClicking)) {
+    // Once the board is half full, any pair is worth a click: bringing a row now only hurts.
+    const int worth = lowestRow >= board.rows() / 2 ? 2 : worthClicking;
+    if (!best || (!bestGold && best->groupSize < worth)) {
         return ActionMove{ActionMove::Kind::PullCord, {}};
     }
     return ActionMove{ActionMove::Kind::Pop, *best};

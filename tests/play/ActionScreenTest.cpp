@@ -58,9 +58,12 @@ TEST_F(ActionScreenTest, AWonRoundIsSavedAndNextRoundResumesFasterWithItsScore) 
     winRound();
     const int32_t score = screen.game().score();
     EXPECT_GT(score, 0);
-    // The profile keeps the next round and the score, in memory and on disk.
+    // The profile keeps the next round, skill, score and colours (the end-to-end run reads them
+    // back from the stored profile).
     EXPECT_EQ(m_profile.savedRound(), 1);
     EXPECT_FLOAT_EQ(m_profile.savedScore(), static_cast<float>(score));
+    EXPECT_EQ(m_profile.savedSkill(), screen.game().skill());
+    EXPECT_EQ(m_profile.savedColours(), screen.game().colourCount());
     EXPECT_EQ(screen.roundWonDialog().layout().title, "YOU WON ROUND 1");
     EXPECT_EQ(screen.roundWonDialog().layout().message,
               "You've finished 1 round\nand earned " + ksFont::formatNumber(score) + " points so far!");
@@ -116,6 +119,33 @@ TEST_F(ActionScreenTest, ANewGameAfterAWonRoundStartsOverWhenTheScoreDoesNotQual
     EXPECT_EQ(screen.game().round(), 0);
     EXPECT_EQ(screen.game().score(), 0);
     EXPECT_EQ(m_profile.savedRound(), 0);
+}
+
+TEST_F(ActionScreenTest, ALostGameWhoseScoreDoesNotQualifyOffersANewGameOrTheMenu) {
+    m_profile.setSavedGame(0, 0, 0.0f, 5);
+    for (int i = 0; i < 7; ++i) {
+        m_highScores.add(kActionMode, "Best", 1000000);
+    }
+    enterAction();
+    ActionBoard& board = screen.game().board();
+    for (int row = 0; row < board.rows(); ++row) {
+        for (int column = 0; column < board.columns(); ++column) {
+            board.cellAt(row, column).setContent(row < 9 ? (row / 2 + column) % 3 : -1, -1);
+        }
+    }
+    clickPlace(0, 0); // a pair: points, then the next row loses
+    ASSERT_TRUE(runUntil([&] { return screen.game().score() > 0; }, 10));
+    click(300, 20);
+    ASSERT_TRUE(runUntil([&] { return screen.gameOverDialog().isOpen(); }, 900));
+    EXPECT_EQ(screen.gameOverDialog().layout().title, "GREAT GAME!");
+    EXPECT_EQ(screen.gameOverDialog().layout().message, "You've played 1 round and\nearned " +
+                                                            ksFont::formatNumber(screen.game().score()) +
+                                                            " points!");
+    EXPECT_EQ(m_stats[kActionMode].gamesPlayed(), 1);
+    EXPECT_EQ(m_stats[kActionMode].gamesWon(), 0);
+    answerWithEnter(screen, screen.gameOverDialog());
+    EXPECT_EQ(screen.state(), ActionScreen::kFilling) << "New Game is the default";
+    EXPECT_EQ(screen.game().score(), 0);
 }
 
 } // namespace

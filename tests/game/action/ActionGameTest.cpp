@@ -264,6 +264,19 @@ TEST_F(ActionGameTest, AGoldGroupWinsTheRoundWithItsBonusOnTopOfItsPoints) {
     EXPECT_EQ(game.endState(), ActionGame::kEndDialog);
 }
 
+TEST_F(ActionGameTest, ThePopOffAfterAWinPopsOnlyWhatCanStillPop) {
+    playRound(0, {"660101010101010", kPairs});
+    ASSERT_TRUE(frame(clickAt(0, 0)).roundEnded);
+    // Three balloons left, two of them already popping: 0.05 s asks for two pops, one can happen.
+    fillGrid(game.board(), {"012"});
+    game.board().cellAt(0, 0).startPopping();
+    game.board().cellAt(0, 1).startPopping();
+    const int before = listener.endPops;
+    EXPECT_FALSE(game.endStep(0.05f, false));
+    EXPECT_EQ(listener.endPops, before + 1);
+    EXPECT_TRUE(game.board().cellAt(0, 2).isPopping());
+}
+
 TEST_F(ActionGameTest, AnEmptiedColumnRefillsAtOnceFromItsPreview) {
     playRound(0, {"011111111111111", "011111111111111"});
     const int colour = game.preview(0).colour;

@@ -140,7 +140,8 @@ int main(int argc, char** argv) {
     }
     const ActionTuning tuning = ActionTuning::read(SettingsTuning(settings));
 
-    std::printf("| skill | games | rounds won: 10th pct | median | 90th pct | first round won | first round: 10th pct "
+    std::printf("| skill | games | rounds won: 10th pct | median | 90th pct | first round won | first round: "
+                "10th pct "
                 "| median | 90th pct |\n");
     std::printf("|---|---|---|---|---|---|---|---|---|\n");
     for (int skill = 0; skill <= 2; ++skill) {
@@ -154,9 +155,9 @@ int main(int argc, char** argv) {
             firstRoundSeconds.push_back(result.firstRoundSeconds);
         }
         std::printf("| %d | %d | %d | %d | %d | %.0f %% | %.0f s | %.0f s | %.0f s |\n", skill, games,
-                    percentile(rounds, 10), percentile(rounds, 50), percentile(rounds, 90), 100.0 * firstWon / games,
-                    percentile(firstRoundSeconds, 10), percentile(firstRoundSeconds, 50),
-                    percentile(firstRoundSeconds, 90));
+                    percentile(rounds, 10), percentile(rounds, 50), percentile(rounds, 90),
+                    100.0 * firstWon / games, percentile(firstRoundSeconds, 10),
+                    percentile(firstRoundSeconds, 50), percentile(firstRoundSeconds, 90));
         std::fflush(stdout);
     }
     return 0;

@@ -12,6 +12,7 @@
 #include "engine/video/ksCanvas.h"
 #include "engine/video/ksFont.h"
 #include "engine/video/ksImage.h"
+#include "game/puzzle/MoveRecordFile.h"
 
 #include <chrono>
 #include <cstdio>
@@ -55,6 +56,8 @@ void GameApp::init(const ScreenFactory& makeScreen) {
 
     m_resources = std::make_unique<ksResources>(&canvas, ResourceFile::Pack, m_dataDir, m_paths.stateDir,
                                                 &m_soundBackend);
+    // Pictures are decoded when first drawn, so a screen nobody opens costs no memory.
+    m_resources->manager().setDecodeOnFirstUse(true);
     const auto loadingStarted = std::chrono::steady_clock::now();
     m_resources->load("resource.txt");
 
@@ -143,6 +146,8 @@ void GameApp::loadSavedData() {
         }
         break;
     }
+    // A new player's puzzle records start as the par solutions shipped beside the resources.
+    loadMoveRecordFile(m_paths.dataDir, m_dataDir / puzzle::kMoveRecordFileName);
 }
 
 void GameApp::drawProgress() {
@@ -231,7 +236,9 @@ double GameApp::restSeconds() {
     if (m_context && m_context->developerMode) {
         return 0.0; // the frame rate shows
     }
-    return m_canvas->changedPicture() ? 0.0 : requested;
+    // A screen often answers input a frame later (a pressed button's result is read in the
+    // next frame), so a frame with input is always followed by one more.
+    return m_canvas->changedPicture() || m_frameHadInput ? 0.0 : requested;
 }
 
 void GameApp::resumeAfterRest() {

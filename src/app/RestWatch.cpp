@@ -11,12 +11,14 @@ constexpr double kTolerance = 1e-3;
 } // namespace
 
 void RestWatch::frameEnded(double frameSeconds, bool changedPicture, bool hadInput, double requestedRest) {
+    m_clock += frameSeconds;
     if (m_restLeft >= 0.0 && !hadInput) {
         m_restLeft -= frameSeconds;
         if (changedPicture && m_restLeft > kTolerance) {
             ++m_broken;
-            trace("RestWatch - the picture changed %.3f s before the frame it asked for", m_restLeft);
+            trace("RestWatch - at %.3f s the picture changed %.3f s before the frame it asked for", m_clock,
+                  m_restLeft);
         }
     }
-    m_restLeft = changedPicture ? -1.0 : requestedRest;
+    m_restLeft = changedPicture || hadInput ? -1.0 : requestedRest;
 }

@@ -14,4 +14,5 @@ public:
 private:
     double m_restLeft = -1.0; // below zero: no rest was promised
     int m_broken = 0;
+    double m_clock = 0.0; // game seconds since the first frame
 };

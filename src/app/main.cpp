@@ -200,6 +200,12 @@ int main(int argc, char** argv) {
         os.setLoopObserver(nullptr);
         app.saveOnExit();
         status = harness.allShotsWritten() ? 0 : 1;
+        if (options->headless && app.brokenRests() > 0) {
+            // On a desktop each of these would have frozen the picture until the next input.
+            std::fprintf(stderr, "zibbet: %d frames changed the picture during a rest (see the log)\n",
+                         app.brokenRests());
+            status = 1;
+        }
     }
     ksLog::close();
     return status;

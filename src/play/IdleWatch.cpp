@@ -1,6 +1,7 @@
 // IdleWatch.cpp: the mascot dozing off while nobody clicks.
 #include "IdleWatch.h"
 
+#include "engine/core/WakeRequests.h"
 #include "stage/Mascot.h"
 
 void IdleWatch::step(float seconds, bool clicked, Mascot& mascot) {
@@ -16,5 +17,9 @@ void IdleWatch::step(float seconds, bool clicked, Mascot& mascot) {
         mascot.setCue(MascotCue::kAsleep);
     } else if (before < kDozeSeconds && m_seconds >= kDozeSeconds) {
         mascot.setCue(MascotCue::kDozing);
+    }
+    // The doze and the sleep come on the clock alone: a resting game must wake for them.
+    if (m_seconds < kSleepSeconds) {
+        WakeRequests::after((m_seconds < kDozeSeconds ? kDozeSeconds : kSleepSeconds) - m_seconds);
     }
 }

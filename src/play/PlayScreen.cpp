@@ -2,6 +2,7 @@
 #include "PlayScreen.h"
 
 #include "PlayPieces.h"
+#include "engine/core/WakeRequests.h"
 #include "engine/core/ksTimer.h"
 #include "engine/resources/ksResources.h"
 #include "engine/sound/ksSoundSystem.h"
@@ -179,7 +180,8 @@ void PlayScreen::startFadeOut() {
 void PlayScreen::fadeInStep() {
     m_fader.step(m_frameSeconds);
     if (m_fader.isRunning() || !m_backdropReady) {
-        return; // the next draw paints the backdrop once the fade is over
+        WakeRequests::nextFrame(); // the next draw paints the backdrop once the fade is over
+        return;
     }
     startPlay();
     if (!m_introShown) {

@@ -2,6 +2,7 @@
 #include "ClassicScreen.h"
 
 #include "engine/core/GameRandom.h"
+#include "engine/core/WakeRequests.h"
 #include "engine/core/ksTimer.h"
 #include "engine/resources/ksResources.h"
 #include "engine/sound/ksSoundSystem.h"

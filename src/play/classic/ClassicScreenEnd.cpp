@@ -1,5 +1,6 @@
 // ClassicScreenEnd.cpp: the end of a Classic game: statistics, the end step and its dialogs.
 #include "ClassicScreen.h"
+#include "engine/core/WakeRequests.h"
 #include "engine/store/GameStats.h"
 #include "engine/store/HighScoreTable.h"
 #include "engine/store/PlayerProfile.h"
@@ -48,6 +49,9 @@ void ClassicScreen::endStep() {
         if (m_stateClock > kWonWaitSeconds || (answered && m_stateClock > kWonShortestWait)) {
             scene().remove(&m_bouquet);
             m_endState = kEndBuildDialog;
+            WakeRequests::nextFrame();
+        } else {
+            WakeRequests::after(kWonWaitSeconds - m_stateClock);
         }
         break;
     case kEndBuildDialog:
@@ -58,6 +62,8 @@ void ClassicScreen::endStep() {
     case kEndLost:
         if (m_stateClock > kLostWaitSeconds || answered) {
             openDialog(m_outOfMovesDialog);
+        } else {
+            WakeRequests::after(kLostWaitSeconds - m_stateClock);
         }
         break;
     default:

@@ -3,6 +3,7 @@
 
 #include "engine/core/GameRandom.h"
 #include "engine/core/Numbers.h"
+#include "engine/core/WakeRequests.h"
 #include "engine/core/ksTimer.h"
 #include "engine/resources/ksResources.h"
 #include "engine/sound/ksSoundSystem.h"
@@ -147,6 +148,11 @@ void ActionScreen::frameStarted() {
 }
 
 void ActionScreen::modeStep(int state) {
+    // A round runs against the clock: while it fills, plays or ends, every frame counts, even one
+    // that changes no pixel (a preview between two of its pictures).
+    if ((state == kFilling || state == kPlaying || state == kRoundOver) && !isDialogOpen()) {
+        WakeRequests::nextFrame();
+    }
     switch (state) {
     case kFilling:
         fillStep();

@@ -99,7 +99,8 @@ int32_t ActionTuning::popsNeeded(int skill, int64_t round, int64_t given) const 
         static_cast<long double>(balloonsToPop[skill]) +
         static_cast<long double>(balloonsToAdd[skill]) * static_cast<long double>(round) -
         static_cast<long double>(balloonsToSub[skill]) * static_cast<long double>(given);
-    return std::max(saturate(needed), minBalloonsToPop[skill]);
+    // At least one pop, so settings without a floor never hand out a star every frame.
+    return std::max({saturate(needed), minBalloonsToPop[skill], int32_t{1}});
 }
 
 float ActionTuning::rowSeconds(int skill, int64_t round) const {

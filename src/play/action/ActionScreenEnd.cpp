@@ -21,6 +21,14 @@ constexpr int kHighScoreHeight = 320;
 // keep the statistics busy for ever.
 constexpr int64_t kMostRoundsCounted = 1000000;
 
+// The profile keeps the score as a 32-bit float, which rounds the largest scores up to 2^31,
+// outside int32: a profile holding that is thrown away when read. The largest float below 2^31
+// keeps such a game.
+float savedScoreOf(int32_t score) {
+    constexpr float kLargestInsideInt32 = 2147483520.0f;
+    return std::min(static_cast<float>(score), kLargestInsideInt32);
+}
+
 } // namespace
 
 void ActionScreen::clearSavedGame() {
@@ -46,7 +54,7 @@ void ActionScreen::endRound() {
     m_bouquet.start(true);
     scene().add(&m_bouquet);
     const int64_t next = std::min<int64_t>(m_game.round() + 1, std::numeric_limits<int32_t>::max());
-    game.profile.setSavedGame(static_cast<int>(next), m_game.skill(), static_cast<float>(m_game.score()),
+    game.profile.setSavedGame(static_cast<int>(next), m_game.skill(), savedScoreOf(m_game.score()),
                               m_game.colourCount());
     savePlayerProfile(game.settings, game.profile);
 }

@@ -2,9 +2,9 @@
 #include "ksSoundSystem.h"
 
 #include "SoundBackend.h"
+#include "engine/core/FileSource.h"
 #include "engine/core/Numbers.h"
 #include "engine/core/ksLog.h"
-#include "engine/resources/FileSource.h"
 
 #include <algorithm>
 

@@ -70,6 +70,17 @@ TEST(ActionRun, AWonRoundIsSavedContinuedFromTheTitleAndTheLostGameIsCounted) {
     EXPECT_GE(savedColours, 3);
     EXPECT_LE(savedColours, 6);
 
+    // The saved game is moved on to round 40, where rows come at their fastest: the continued
+    // game is lost within a couple of minutes of play instead of a quarter of an hour, which
+    // keeps the run short even in the sanitizer build.
+    constexpr int32_t kLateRound = 40;
+    std::string late = custom;
+    for (int i = 0; i < 4; ++i) {
+        late[56 + static_cast<std::size_t>(i)] =
+            static_cast<char>(static_cast<uint32_t>(kLateRound) >> (8 * i));
+    }
+    writeText(home / "config" / "Custom", late);
+
     // Second visit: the Action card asks to continue; Enter is "Continue". The player then plays
     // the saved game on until it is lost, enters its name and plays the next game; MAIN MENU
     // ends the visit.
@@ -77,8 +88,8 @@ TEST(ActionRun, AWonRoundIsSavedContinuedFromTheTitleAndTheLostGameIsCounted) {
     second += shotAt(70, home / "asked.png");
     second += "80 key Enter\n";
     second += shotAt(200, home / "continued.png");
-    second += clickAt(59000, kMainMenuButton);
-    run = runAction(home, second, 59300);
+    second += clickAt(9000, kMainMenuButton);
+    run = runAction(home, second, 9300);
     ASSERT_EQ(run.exitCode, 0) << run.output;
 
     const auto fresh = readScreenshot(home / "fresh.png");
@@ -92,8 +103,8 @@ TEST(ActionRun, AWonRoundIsSavedContinuedFromTheTitleAndTheLostGameIsCounted) {
 
     const std::string stats = readTextFile(home / "data" / "stats2.bin");
     ASSERT_EQ(stats.size(), 16u);
-    EXPECT_GE(readInt32(stats, 0), 1 + savedRound) << "a lost game counts itself and its won rounds";
-    EXPECT_GE(readInt32(stats, 4), savedRound);
+    EXPECT_GE(readInt32(stats, 0), 1 + kLateRound) << "a lost game counts itself and its won rounds";
+    EXPECT_GE(readInt32(stats, 4), kLateRound);
     const std::string scores = readTextFile(home / "data" / "hsinfo.bin");
     ASSERT_EQ(scores.size(), 1440u);
     EXPECT_GE(readInt32(scores, 960), 1) << "the Action list holds the lost game's score";

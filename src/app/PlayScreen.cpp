@@ -2,6 +2,7 @@
 #include "PlayScreen.h"
 
 #include "GameContext.h"
+#include "engine/core/FileIo.h"
 #include "engine/core/ksTimer.h"
 #include "engine/resources/ksResources.h"
 #include "engine/sound/ksSoundSystem.h"
@@ -45,7 +46,8 @@ PlayScreen::PlayScreen(GameContext& context, const PlayScreenDesign& design)
     , m_nameEntryDialog(m_dialogs, *this, context.timer)
     , m_pauseDialog(m_dialogs, *this, context.timer)
     , m_introDialog(m_dialogs, *this, context.timer)
-    , m_helpDialog(m_dialogs, *this, context.timer) {
+    , m_helpDialog(m_dialogs, *this, context.timer)
+    , m_saveFailedDialog(m_dialogs, *this, context.timer) {
     ksResources& resources = context.resources;
     m_balloonImages.load(
         [&resources](const char* name) -> const ksImage* { return resources.getImage(name); });
@@ -111,6 +113,10 @@ void PlayScreen::beginFrame() {
 bool PlayScreen::stepState() {
     if (m_paused) {
         return m_leave;
+    }
+    // A failed save is told while the game waits for the player, never over another dialog.
+    if (m_state == kPlaying && !isDialogOpen() && takeSaveFailureNotice()) {
+        openDialog(m_saveFailedDialog);
     }
     switch (m_state) {
     case kFadingIn:
@@ -287,7 +293,8 @@ void PlayScreen::openHelp() {
 
 bool PlayScreen::isDialogOpen() const {
     return m_newGameDialog.isOpen() || m_mainMenuDialog.isOpen() || m_nameEntryDialog.isOpen() ||
-           m_introDialog.isOpen() || m_helpDialog.isOpen() || m_pauseDialog.isOpen();
+           m_introDialog.isOpen() || m_helpDialog.isOpen() || m_pauseDialog.isOpen() ||
+           m_saveFailedDialog.isOpen();
 }
 
 void PlayScreen::askNewGame() {

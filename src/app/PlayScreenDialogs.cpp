@@ -60,6 +60,12 @@ void PlayScreen::buildDialogs() {
     help.closeId = kOkId;
     help.defaultId = kOkId;
     m_helpDialog.layout() = help;
+
+    DialogSpec saveFailed = dialogSpec(
+        "Scores Not Saved", "Your scores and statistics\ncannot be saved.\nThe disk may be full.", 470, 220);
+    addButton(saveFailed, kOkId, "OK", {235, 170, 132, 40});
+    saveFailed.defaultId = kOkId;
+    m_saveFailedDialog.layout() = saveFailed;
 }
 
 void PlayScreen::drawDialogPicture(const ksImage* picture, float opacity) const {
@@ -96,6 +102,17 @@ void PlayScreen::frameTick() {
         drawDialogPicture(m_introPicture, m_introDialog.getOpacity());
         if (m_introDialog.getResult() == kOkId) {
             closeDialog(m_introDialog);
+        }
+        ksInput::clearAll();
+    }
+
+    if (m_saveFailedDialog.isOpen()) {
+        m_saveFailedDialog.update();
+        if (confirmTyped()) {
+            m_dialogs.pressButton(kOkId);
+        }
+        if (m_saveFailedDialog.getResult() == kOkId) {
+            closeDialog(m_saveFailedDialog);
         }
         ksInput::clearAll();
     }

@@ -163,6 +163,27 @@ TEST(AtomicWrite, AFileSizeLimitFailsTheSaveInsteadOfEndingTheProgram) {
     EXPECT_EQ(log.count("Could not save"), 1);
 }
 
+// With no space left the log cannot take the "Could not save" line either; it must still be said
+// somewhere, so what the file refuses goes to standard error.
+TEST(Log, LinesTheDiskRefusesGoToStandardError) {
+    TempDir dir;
+    installProcessSignalHandlers();
+    ASSERT_TRUE(ksLog::open(dir / "log.txt"));
+    trace("fits");
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit full = saved;
+    full.rlim_cur = std::filesystem::file_size(dir / "log.txt");
+    ::testing::internal::CaptureStderr();
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+    trace("Could not save %s", "stats0.bin");
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    ksLog::close();
+    EXPECT_NE(said.find("Could not save stats0.bin\n"), std::string::npos) << said;
+    EXPECT_NE(readTextFile(dir / "log.txt").find("fits"), std::string::npos);
+}
+
 TEST(AtomicWrite, APreviousCopyKeepsTheBytesAndAMissingFileNeedsNone) {
     TempDir dir;
     const auto bytes = pattern(1440, 4);

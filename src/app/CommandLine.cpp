@@ -23,6 +23,8 @@ std::string CommandLine::usage() {
            "  --home DIR            keep settings, scores and the log under DIR\n"
            "                        (DIR/config, DIR/data, DIR/state) instead of the XDG folders\n"
            "  --data DIR            read resource.txt and resources.dat from DIR\n"
+           "  --gpu                 draw the window through the graphics processor (OpenGL)\n"
+           "                        instead of copying pixels to it; for large screens\n"
            "  --check-resources     load every resource, list the ones that fail, and exit\n"
            "  --help                show this help and exit\n"
            "  --version             show the version and exit\n"
@@ -57,6 +59,8 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string>& ar
             options.windowed = true;
         } else if (arg == "--fullscreen") {
             options.windowed = false;
+        } else if (arg == "--gpu") {
+            options.gpu = true;
         } else if (arg == "--headless") {
             options.headless = true;
         } else if (arg == "--check-resources") {

@@ -19,6 +19,7 @@ struct CommandLine {
     std::optional<std::filesystem::path> home;
     std::optional<std::filesystem::path> data;
     bool headless = false;
+    bool gpu = false;
     std::optional<int64_t> frames;
     std::optional<uint32_t> seed;
     std::vector<ShotRequest> shots;

@@ -1,6 +1,8 @@
 // Fader.cpp: a value that moves from a start to an end value over a set time, once.
 #include "Fader.h"
 
+#include "engine/core/WakeRequests.h"
+
 #include <algorithm>
 
 void Fader::start(float from, float to, float seconds) {
@@ -30,4 +32,5 @@ void Fader::step(float seconds) {
         m_value = m_end;
         m_arrived = true;
     }
+    WakeRequests::nextFrame(); // the frame that stops the fader changes nothing, yet must run
 }

@@ -3,6 +3,7 @@
 
 #include "engine/core/FileIo.h"
 #include "engine/core/GameRandom.h"
+#include "engine/core/WakeRequests.h"
 #include "engine/core/ksLog.h"
 #include "engine/os/KestrinOS.h"
 #include "engine/resources/ResourceFile.h"
@@ -167,6 +168,8 @@ void GameApp::drawProgress() {
 
 void GameApp::frame() {
     m_input.poll();
+    m_frameHadInput = m_input.differsFrom(m_previousInput);
+    m_frameGameSeconds = m_timer.frameSeconds();
     m_screenManager.update();
     if (m_screenManager.isFinished()) {
         m_os.postQuit();
@@ -215,6 +218,7 @@ void GameApp::drawDeveloperOverlay() {
     } else if (m_blinkClock >= 0.0f) {
         indicator->draw(0, 0);
     }
+    WakeRequests::after(m_blinkClock < 0.0f ? -m_blinkClock : 0.6f - m_blinkClock);
 }
 
 void GameApp::drawEnhancedCursor() {
@@ -225,6 +229,23 @@ void GameApp::drawEnhancedCursor() {
     if (x >= 0 && y >= 0 && m_os.cursorImage() != nullptr) {
         m_os.cursorImage()->draw(x, y);
     }
+}
+
+double GameApp::restSeconds() {
+    const double requested = WakeRequests::take();
+    m_restWatch.frameEnded(m_frameGameSeconds, m_canvas->changedPicture(), m_frameHadInput, requested);
+    if (m_context && m_context->developerMode) {
+        return 0.0; // the frame rate shows
+    }
+    // A screen often answers input a frame later (a pressed button's result is read in the
+    // next frame), so a frame with input is always followed by one more.
+    return m_canvas->changedPicture() || m_frameHadInput ? 0.0 : requested;
+}
+
+void GameApp::resumeAfterRest() {
+    // The rest counts as the length of the frame about to run, so every clock that asked for
+    // this moment finds it reached.
+    m_timer.tick();
 }
 
 void GameApp::redraw() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "GameContext.h"
+#include "RestWatch.h"
 #include "ScreenManager.h"
 #include "engine/core/GamePaths.h"
 #include "engine/core/ksTimer.h"
@@ -42,6 +43,11 @@ public:
     void redraw() override;
     bool isFinished() override { return false; }
     void setFocusLost(bool lost) override;
+    double restSeconds() override;
+    void resumeAfterRest() override;
+    // How often a frame changed the picture while the screen had promised to rest (a clock
+    // that forgot to ask for its frame); headless runs log each one.
+    int brokenRests() const { return m_restWatch.broken(); }
     // An orderly end (the window closed or the game left through its menu): the profile keeps
     // what changed since it was last saved, such as the current puzzle and attempt counters.
     void saveOnExit();
@@ -74,4 +80,7 @@ private:
     float m_fpsSum = 0.0f;
     int m_fpsCount = 0;
     float m_blinkClock = 0.0f;
+    RestWatch m_restWatch;
+    bool m_frameHadInput = false;
+    double m_frameGameSeconds = 0.0;
 };

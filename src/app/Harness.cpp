@@ -65,5 +65,6 @@ bool Harness::afterPass(int64_t pass) {
 }
 
 bool Harness::drivesPasses() const {
-    return m_headless || m_nextStep < m_steps.size();
+    // A built-in player feeds input every pass, so the loop must not rest waiting for some.
+    return m_headless || m_nextStep < m_steps.size() || !m_sources.empty();
 }

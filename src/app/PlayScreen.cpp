@@ -3,6 +3,7 @@
 
 #include "GameContext.h"
 #include "engine/core/FileIo.h"
+#include "engine/core/WakeRequests.h"
 #include "engine/core/ksTimer.h"
 #include "engine/resources/ksResources.h"
 #include "engine/sound/ksSoundSystem.h"
@@ -177,7 +178,8 @@ void PlayScreen::startFadeOut() {
 void PlayScreen::fadeInStep() {
     m_fader.step(m_frameSeconds);
     if (m_fader.isRunning() || !m_backdropReady) {
-        return; // the next draw paints the backdrop once the fade is over
+        WakeRequests::nextFrame(); // the next draw paints the backdrop once the fade is over
+        return;
     }
     startPlay();
     if (!m_introShown) {

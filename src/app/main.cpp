@@ -181,7 +181,7 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         ksRegistry& store = ksRegistry::create("Zibbet", 0, 3, paths.configDir);
-        SdlKestrinOS os(store, SdlOptions{options->headless});
+        SdlKestrinOS os(store, SdlOptions{options->headless, options->gpu && !options->headless});
         if (!os.isUsable()) {
             os.showMessage(MessageIcon::Error, "Zibbet", "Graphics Init failed. The program will now exit.");
             ksLog::close();
@@ -231,6 +231,12 @@ int main(int argc, char** argv) {
         status = harness.allShotsWritten() ? 0 : 1;
         if (status != 0) {
             std::fputs("zibbet: a screenshot could not be written (see log.txt)\n", stderr);
+        }
+        if (options->headless && app.brokenRests() > 0) {
+            // On a desktop each of these would have frozen the picture until the next input.
+            std::fprintf(stderr, "zibbet: %d frames changed the picture during a rest (see the log)\n",
+                         app.brokenRests());
+            status = 1;
         }
     }
     ksLog::close();

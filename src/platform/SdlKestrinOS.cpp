@@ -1,12 +1,15 @@
 // SdlKestrinOS.cpp: the OS layer's window-system primitives over SDL2.
 #include "SdlKestrinOS.h"
 
+#include "RendererVideo.h"
 #include "SdlKeys.h"
+#include "SurfaceVideo.h"
 #include "engine/core/ksLog.h"
 #include "engine/store/ksRegistry.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
-#include <thread>
 
 #include <SDL.h>
 
@@ -130,7 +133,11 @@ bool SdlKestrinOS::isPlacementOnDesktop(int x, int y) {
 
 bool SdlKestrinOS::createWindow() {
     const ScreenRect& placement = settings().windowRect();
-    Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+    // Hidden until the first picture is shown, so the desktop never maps an empty window.
+    Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN;
+    if (m_options.gpu) {
+        flags |= SDL_WINDOW_OPENGL | SDL_WINDOW_ALLOW_HIGHDPI; // the renderer never re-creates it
+    }
     if (!settings().isWindowed()) {
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     }
@@ -140,21 +147,20 @@ bool SdlKestrinOS::createWindow() {
         return false;
     }
     SDL_SetWindowMinimumSize(m_window, kGameWidth / 2, kGameHeight / 2);
-    m_video = std::make_unique<SdlVideo>(m_window, kGameWidth, kGameHeight, !m_options.headless);
-    if (!m_video->hasRenderer()) {
+    if (m_options.gpu) {
+        m_video = std::make_unique<RendererVideo>(m_window, kGameWidth, kGameHeight);
+    } else {
+        m_video = std::make_unique<SurfaceVideo>(m_window, kGameWidth, kGameHeight);
+    }
+    if (!m_video->hasDevice()) {
         return false;
     }
-    if (!m_options.headless && !m_video->presentWaitsForDisplay()) {
-        // No vertical sync (a virtual X server, or a driver without it): pace the loop at twice
-        // the display's rate so an idle game does not burn a whole core.
-        SDL_DisplayMode mode{};
-        const int refresh =
-            SDL_GetDesktopDisplayMode(0, &mode) == 0 && mode.refresh_rate > 0 ? mode.refresh_rate : 60;
-        m_minimumPass = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-            std::chrono::duration<double>(1.0 / (2.0 * refresh)));
-    }
+    // Frames while something moves follow the display's refresh; nothing waits for it.
+    SDL_DisplayMode mode{};
+    const int index = std::max(SDL_GetWindowDisplayIndex(m_window), 0);
+    setFrameRate(SDL_GetDesktopDisplayMode(index, &mode) == 0 && mode.refresh_rate > 0 ? mode.refresh_rate
+                                                                                       : 60);
     SDL_StartTextInput();
-    m_passStart = std::chrono::steady_clock::now();
     return true;
 }
 
@@ -177,7 +183,6 @@ void SdlKestrinOS::releaseVideo() {
 void SdlKestrinOS::placeWindow(int x, int y) {
     if (m_window != nullptr && !m_options.headless) {
         SDL_SetWindowPosition(m_window, x, y);
-        SDL_ShowWindow(m_window);
     }
 }
 
@@ -195,10 +200,21 @@ void SdlKestrinOS::raiseWindow() {
     }
 }
 
-void SdlKestrinOS::pumpEvents(InputEventQueue& queue, bool wait) {
+void SdlKestrinOS::pumpEvents(InputEventQueue& queue, std::optional<Clock::time_point> waitUntil) {
     SDL_Event event;
-    if (wait && SDL_WaitEvent(&event) == 1) {
-        translate(event, queue);
+    if (waitUntil) {
+        int waited = 0;
+        if (*waitUntil == Clock::time_point::max()) {
+            waited = SDL_WaitEvent(&event);
+        } else {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(*waitUntil - Clock::now()).count();
+            waited = left > 0
+                         ? SDL_WaitEventTimeout(&event, static_cast<int>(std::min<int64_t>(left, 60'000)))
+                         : 0;
+        }
+        if (waited == 1) {
+            translate(event, queue);
+        }
     }
     // Each SDL event yields at most three game events; whatever does not fit stays queued in SDL.
     while (queue.freeSpace() >= 3 && SDL_PollEvent(&event) == 1) {
@@ -206,11 +222,17 @@ void SdlKestrinOS::pumpEvents(InputEventQueue& queue, bool wait) {
     }
 }
 
-bool SdlKestrinOS::toGame(int windowX, int windowY, float& x, float& y) const {
-    // Mouse events already carry logical (game) coordinates; the letterbox bars lie outside.
-    x = static_cast<float>(windowX);
-    y = static_cast<float>(windowY);
-    return windowX >= 0 && windowY >= 0 && windowX < kGameWidth && windowY < kGameHeight;
+void SdlKestrinOS::refreshDisplay() {
+    if (m_video) {
+        m_video->refreshWindow();
+        m_video->show();
+    }
+}
+
+bool SdlKestrinOS::eventToGame(int windowX, int windowY, float& x, float& y) const {
+    // Clicks in the letterbox bars lie outside the game.
+    m_video->eventToGame(windowX, windowY, x, y);
+    return x >= 0 && y >= 0 && x < kGameWidth && y < kGameHeight;
 }
 
 void SdlKestrinOS::translate(const SDL_Event& event, InputEventQueue& queue) {
@@ -229,6 +251,7 @@ void SdlKestrinOS::translate(const SDL_Event& event, InputEventQueue& queue) {
             queue.push(InputEvent::simple(Kind::FocusLost));
             break;
         case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
             queue.push(InputEvent::simple(Kind::Exposed));
             break;
         case SDL_WINDOWEVENT_CLOSE:
@@ -246,7 +269,7 @@ void SdlKestrinOS::translate(const SDL_Event& event, InputEventQueue& queue) {
         }
         break;
     case SDL_MOUSEMOTION:
-        if (toGame(event.motion.x, event.motion.y, x, y)) {
+        if (eventToGame(event.motion.x, event.motion.y, x, y)) {
             queue.push(InputEvent::pointerMove(x, y));
         }
         break;
@@ -258,7 +281,7 @@ void SdlKestrinOS::translate(const SDL_Event& event, InputEventQueue& queue) {
         if (index < 0) {
             break;
         }
-        const bool inside = toGame(event.button.x, event.button.y, x, y);
+        const bool inside = eventToGame(event.button.x, event.button.y, x, y);
         if (event.type == SDL_MOUSEBUTTONUP) {
             queue.push(InputEvent::button(index, false)); // a release always counts
         } else if (inside) {
@@ -303,38 +326,25 @@ void SdlKestrinOS::setSystemCursorVisible(bool visible) {
 }
 
 bool SdlKestrinOS::pointerPosition(int& x, int& y) const {
-    if (m_window == nullptr || SDL_GetMouseFocus() != m_window || m_video == nullptr ||
-        m_video->renderer() == nullptr) {
+    if (m_window == nullptr || SDL_GetMouseFocus() != m_window || m_video == nullptr) {
         return false;
     }
     int wx = 0, wy = 0;
     SDL_GetMouseState(&wx, &wy);
     float lx = 0, ly = 0;
-    SDL_RenderWindowToLogical(m_video->renderer(), wx, wy, &lx, &ly);
+    m_video->windowToGame(wx, wy, lx, ly);
     x = static_cast<int>(lx);
     y = static_cast<int>(ly);
     return lx >= 0 && ly >= 0 && x < kGameWidth && y < kGameHeight;
 }
 
 void SdlKestrinOS::warpPointer(int x, int y) {
-    if (m_options.headless || m_window == nullptr || m_video == nullptr || m_video->renderer() == nullptr ||
-        SDL_GetMouseFocus() != m_window) {
+    if (m_options.headless || m_window == nullptr || m_video == nullptr || SDL_GetMouseFocus() != m_window) {
         return;
     }
     int wx = 0, wy = 0;
-    SDL_RenderLogicalToWindow(m_video->renderer(), static_cast<float>(x), static_cast<float>(y), &wx, &wy);
+    m_video->gameToWindow(static_cast<float>(x), static_cast<float>(y), wx, wy);
     SDL_WarpMouseInWindow(m_window, wx, wy);
-}
-
-void SdlKestrinOS::endPass(bool frameRan) {
-    if (frameRan && m_minimumPass.count() > 0) {
-        const auto due = m_passStart + m_minimumPass;
-        const auto now = std::chrono::steady_clock::now();
-        if (now < due) {
-            std::this_thread::sleep_for(due - now);
-        }
-    }
-    m_passStart = std::chrono::steady_clock::now();
 }
 
 bool SdlKestrinOS::captureShownPicture(std::span<uint32_t> out) {

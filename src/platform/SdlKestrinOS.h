@@ -1,17 +1,17 @@
 // SdlKestrinOS.h: the OS layer's window-system primitives over SDL2.
 #pragma once
 
-#include "SdlVideo.h"
+#include "WindowVideo.h"
 #include "engine/os/KestrinOS.h"
 
-#include <chrono>
 #include <memory>
 
 struct SDL_Window;
 union SDL_Event;
 
 struct SdlOptions {
-    bool headless = false; // SDL's dummy drivers, no vsync, no pacing, no dialogs
+    bool headless = false; // SDL's dummy drivers, no pacing, no dialogs
+    bool gpu = false;      // present through SDL's renderer instead of the window surface
 };
 
 class SdlKestrinOS final : public KestrinOS {
@@ -39,20 +39,18 @@ protected:
     void placeWindow(int x, int y) override;
     void restoreWindow() override;
     void raiseWindow() override;
-    void pumpEvents(InputEventQueue& queue, bool wait) override;
+    void pumpEvents(InputEventQueue& queue, std::optional<Clock::time_point> waitUntil) override;
+    void refreshDisplay() override;
     void setSystemCursorVisible(bool visible) override;
     bool pointerPosition(int& x, int& y) const override;
     void warpPointer(int x, int y) override;
-    void endPass(bool frameRan) override;
 
 private:
     void translate(const SDL_Event& event, InputEventQueue& queue);
-    bool toGame(int windowX, int windowY, float& x, float& y) const;
+    bool eventToGame(int windowX, int windowY, float& x, float& y) const;
 
     SdlOptions m_options;
     bool m_sdlReady = false;
     SDL_Window* m_window = nullptr;
-    std::unique_ptr<SdlVideo> m_video;
-    std::chrono::steady_clock::duration m_minimumPass{};
-    std::chrono::steady_clock::time_point m_passStart{};
+    std::unique_ptr<WindowVideo> m_video;
 };

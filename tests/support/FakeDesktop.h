@@ -30,7 +30,14 @@ public:
     bool systemCursorVisible = true;
     std::map<int64_t, std::vector<InputEvent>> eventsByPass;
     int64_t pass = 0;
+    // Waits for events with no end.
     int waits = 0;
+    // The loop's clock: it moves only when the loop waits or a test moves it.
+    Clock::time_point clock = Clock::time_point{} + std::chrono::hours(1);
+    // Events that arrive when the clock reaches their moment.
+    std::multimap<Clock::time_point, InputEvent> eventsByTime;
+    // Every wait with an end, as the moment it was to end.
+    std::vector<Clock::time_point> waitDeadlines;
 
     ksVideo& display() override { return video; }
     bool captureShownPicture(std::span<uint32_t>) override { return false; }
@@ -57,8 +64,20 @@ protected:
     void placeWindow(int, int) override {}
     void restoreWindow() override {}
     void raiseWindow() override {}
-    void pumpEvents(InputEventQueue& queue, bool wait) override {
-        waits += wait ? 1 : 0;
+    Clock::time_point now() const override { return clock; }
+    void pumpEvents(InputEventQueue& queue, std::optional<Clock::time_point> waitUntil) override {
+        if (waitUntil && *waitUntil == Clock::time_point::max()) {
+            ++waits;
+        } else if (waitUntil) {
+            waitDeadlines.push_back(*waitUntil);
+            const auto next = eventsByTime.begin();
+            clock = std::max(clock, next != eventsByTime.end() && next->first < *waitUntil ? next->first
+                                                                                           : *waitUntil);
+        }
+        while (!eventsByTime.empty() && eventsByTime.begin()->first <= clock) {
+            queue.push(eventsByTime.begin()->second);
+            eventsByTime.erase(eventsByTime.begin());
+        }
         if (auto found = eventsByPass.find(pass); found != eventsByPass.end()) {
             for (const InputEvent& event : found->second) {
                 queue.push(event);
@@ -72,5 +91,5 @@ protected:
         return true;
     }
     void warpPointer(int, int) override {}
-    void endPass(bool) override { ++pass; }
+    void endPass() override { ++pass; }
 };

@@ -182,3 +182,9 @@ int ksInput::registeredCount() {
 bool ksInput::anyTyped() const {
     return std::any_of(chars.begin(), chars.end(), [](uint8_t c) { return c != 0; });
 }
+
+bool ksInput::differsFrom(const ksInput& other) const {
+    constexpr std::array<uint8_t, 3> kNone{};
+    return x != other.x || y != other.y || held != other.held || keys != other.keys || released != kNone ||
+           anyTyped();
+}

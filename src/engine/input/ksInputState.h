@@ -62,6 +62,8 @@ public:
     bool isKeyDown(int code) const { return code >= 0 && code < 256 && keys[code] != 0; }
     bool wasTyped(int code) const { return code >= 0 && code < 256 && chars[code] != 0; }
     bool anyTyped() const;
+    // True when `other` saw another pointer position, button state or key than this one.
+    bool differsFrom(const ksInput& other) const;
 
     float x = 0, y = 0;
     float dx = 0, dy = 0;

@@ -238,6 +238,8 @@ void KestrinOS::handleEvent(const InputEvent& event) {
     case InputEvent::Kind::Exposed:
         if (!m_active && m_application != nullptr) {
             m_application->redraw();
+        } else {
+            refreshDisplay();
         }
         break;
     case InputEvent::Kind::Maximized:
@@ -270,6 +272,21 @@ void KestrinOS::flushPendingWindowMove(bool force) {
     }
 }
 
+bool KestrinOS::isDrivenByObserver() const {
+    return m_observer != nullptr && m_observer->drivesPasses();
+}
+
+void KestrinOS::waitForNextFrame() {
+    for (;;) {
+        const auto now = this->now();
+        const auto due = m_events.empty() ? m_pacer.due() : m_pacer.dueForInput(now);
+        if (now >= due) {
+            return;
+        }
+        pumpEvents(m_events, due);
+    }
+}
+
 void KestrinOS::run(ksApplication& application) {
     if (m_running || !m_active) {
         return;
@@ -277,10 +294,13 @@ void KestrinOS::run(ksApplication& application) {
     m_running = true;
     m_application = &application;
     m_quit = false;
+    m_pacer.frameDone(now(), 0.0, false, now());
     ksInputState& input = ksInputState::instance();
-    const auto handle = [this](const InputEvent& event) {
+    bool handledEvents = false;
+    const auto handle = [this, &handledEvents](const InputEvent& event) {
         if (!m_quit) {
             handleEvent(event);
+            handledEvents = true;
         }
     };
 
@@ -295,27 +315,39 @@ void KestrinOS::run(ksApplication& application) {
             m_observer->beforePass(pass, m_events);
         }
 
-        bool frameRan = false;
         if (m_active) {
-            pumpEvents(m_events, false);
+            const bool driven = isDrivenByObserver();
+            if (!driven) {
+                waitForNextFrame();
+            }
+            pumpEvents(m_events, std::nullopt);
+            handledEvents = false;
             m_events.drainPass(handle);
             // A frame runs even when this pass took the focus away, so the pause shows.
             if (!m_quit) {
+                if (m_pacer.isResting() && !driven) {
+                    application.resumeAfterRest();
+                }
+                const auto start = now();
                 application.frame();
-                frameRan = true;
+                const double rest = application.restSeconds();
+                // Input taken in this pass reaches the game with the next pass's commit.
+                const bool inputPending = handledEvents || !m_events.empty();
+                m_pacer.frameDone(start, driven ? 0.0 : rest, inputPending, now());
                 m_quit = m_quit || application.isFinished();
             }
         } else {
-            const bool mayBlock = m_observer == nullptr || !m_observer->drivesPasses();
-            pumpEvents(m_events, mayBlock && m_events.empty());
+            const bool mayBlock = !isDrivenByObserver() && m_events.empty();
+            pumpEvents(m_events, mayBlock ? std::optional(Clock::time_point::max()) : std::nullopt);
             m_events.drainPass(handle);
+            m_pacer.frameDone(now(), 0.0, false, now());
         }
         flushPendingWindowMove(false);
         if (m_observer != nullptr && !m_observer->afterPass(pass)) {
             break;
         }
         if (!m_quit) {
-            endPass(frameRan);
+            endPass();
         }
     }
     flushPendingWindowMove(true);

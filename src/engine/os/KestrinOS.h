@@ -1,6 +1,7 @@
 // KestrinOS.h: the OS layer: window modes, the main loop, window events and the pointer.
 #pragma once
 
+#include "FramePacer.h"
 #include "engine/input/InputEvent.h"
 #include "engine/input/InputEventQueue.h"
 #include "engine/input/ksInputState.h"
@@ -8,6 +9,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -37,6 +39,8 @@ public:
     bool start();
     // Runs the main loop until the quit event is taken or the application is finished.
     void run(ksApplication& application);
+    // Sets the rate of frames while something moves (the display's refresh, say).
+    void setFrameRate(double framesPerSecond) { m_pacer = FramePacer(framesPerSecond); }
     // A new canvas bound to the display device.
     std::unique_ptr<ksCanvas> createCanvas();
     // Re-creates the display with the current settings; true on success.
@@ -90,24 +94,36 @@ protected:
     virtual void placeWindow(int x, int y) = 0;
     virtual void restoreWindow() = 0;
     virtual void raiseWindow() = 0;
-    // Adds waiting window-system events to the queue; with `wait`, blocks until one arrives.
-    virtual void pumpEvents(InputEventQueue& queue, bool wait) = 0;
+    using Clock = FramePacer::Clock;
+    // Adds waiting window-system events to the queue. With `waitUntil`, first blocks until an
+    // event arrives or that moment has passed; with `Clock::time_point::max()` only an event
+    // ends the wait.
+    virtual void pumpEvents(InputEventQueue& queue, std::optional<Clock::time_point> waitUntil) = 0;
+    // Puts the whole shown picture into the window again (uncovered or resized while active).
+    virtual void refreshDisplay() {}
+    // The clock the loop paces frames by.
+    virtual Clock::time_point now() const { return Clock::now(); }
     virtual void setSystemCursorVisible(bool visible) = 0;
     // The pointer in game coordinates; false when it is outside the game's area.
     virtual bool pointerPosition(int& x, int& y) const = 0;
     virtual void warpPointer(int x, int y) = 0;
-    // Called after every pass, to pace the loop when the display does not.
-    virtual void endPass(bool frameRan) = 0;
+    // Called after every pass.
+    virtual void endPass() {}
 
 private:
     void activate();
     void deactivate();
     void flushPendingWindowMove(bool force);
+    // Takes window events until the next frame is due: at the paced time while something
+    // moves, at once when input ends a rest.
+    void waitForNextFrame();
+    bool isDrivenByObserver() const;
 
     ksRegistry& m_settings;
     ksApplication* m_application = nullptr;
     LoopObserver* m_observer = nullptr;
     InputEventQueue m_events;
+    FramePacer m_pacer;
     ksInput m_osInput;
     ksImage* m_cursorImage = nullptr;
     int m_cursorPriority = -1;

@@ -12,4 +12,9 @@ public:
     virtual bool isFinished() = 0;
     // True when the game loses the focus, false when it gets it back.
     virtual void setFocusLost(bool lost) = 0;
+    // Asked after every frame: how long the game may rest before it needs another frame when no
+    // input arrives. 0 while anything moves; infinity when only input can change the picture.
+    virtual double restSeconds() { return 0.0; }
+    // The loop rested before the frame about to run: the frame counts the rest as its length.
+    virtual void resumeAfterRest() {}
 };

@@ -1,6 +1,8 @@
 // ksAnimation.cpp: the frame-strip clock animated objects use to pick their current picture.
 #include "ksAnimation.h"
 
+#include "engine/core/WakeRequests.h"
+
 AnimationClock::AnimationClock(int capacity, const ksTimer& timer)
     : m_timer(timer)
     , m_capacity(capacity > 0 ? capacity : 0) {
@@ -40,4 +42,7 @@ void AnimationClock::update() {
         }
     }
     progress = elapsed / m_durations[static_cast<std::size_t>(current)];
+    if (playing) {
+        WakeRequests::after(m_durations[static_cast<std::size_t>(current)] - elapsed);
+    }
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 ksCanvas::ksCanvas(ksVideo& display)
     : m_display(display)
@@ -18,6 +19,7 @@ ksCanvas::ksCanvas(ksVideo& display)
     m_frame.assign(pixels, 0);
     m_background.assign(pixels, 0);
     m_spare.assign(pixels, 0);
+    m_packedRow.assign(static_cast<std::size_t>(m_width), 0);
 }
 
 uint32_t* ksCanvas::buffer(Buffer which) {
@@ -32,11 +34,17 @@ uint32_t* ksCanvas::buffer(Buffer which) {
     return m_frame.data();
 }
 
-const uint32_t* ksCanvas::buffer(Buffer which) const { return const_cast<ksCanvas*>(this)->buffer(which); }
+const uint32_t* ksCanvas::buffer(Buffer which) const {
+    return const_cast<ksCanvas*>(this)->buffer(which);
+}
 
-void ksCanvas::copyBackgroundToFrame() { std::copy(m_background.begin(), m_background.end(), m_frame.begin()); }
+void ksCanvas::copyBackgroundToFrame() {
+    std::copy(m_background.begin(), m_background.end(), m_frame.begin());
+}
 
-void ksCanvas::copyFrameToBackground() { std::copy(m_frame.begin(), m_frame.end(), m_background.begin()); }
+void ksCanvas::copyFrameToBackground() {
+    std::copy(m_frame.begin(), m_frame.end(), m_background.begin());
+}
 
 void ksCanvas::copyBackgroundOut(std::span<uint32_t> block) const {
     const std::size_t n = std::min(block.size(), static_cast<std::size_t>(m_width) * m_height);
@@ -115,15 +123,16 @@ void ksCanvas::fillRectFaded(int x, int y, int w, int h, int red, int green, int
             const int nr = channel(static_cast<int>(r), static_cast<int>((d >> 16) & 0xFF));
             const int ng = channel(static_cast<int>(g), static_cast<int>((d >> 8) & 0xFF));
             const int nb = channel(static_cast<int>(b), static_cast<int>(d & 0xFF));
-            line[i] = (static_cast<uint32_t>(nr) << 16) | (static_cast<uint32_t>(ng) << 8) | static_cast<uint32_t>(nb);
+            line[i] = (static_cast<uint32_t>(nr) << 16) | (static_cast<uint32_t>(ng) << 8) |
+                      static_cast<uint32_t>(nb);
         }
     }
 }
 
 void ksCanvas::clear(int red, int green, int blue) {
     fillRect(0, 0, m_width, m_height,
-             0xFF000000u | (static_cast<uint32_t>(red & 0xFF) << 16) | (static_cast<uint32_t>(green & 0xFF) << 8) |
-                 static_cast<uint32_t>(blue & 0xFF));
+             0xFF000000u | (static_cast<uint32_t>(red & 0xFF) << 16) |
+                 (static_cast<uint32_t>(green & 0xFF) << 8) | static_cast<uint32_t>(blue & 0xFF));
 }
 
 namespace {
@@ -198,8 +207,8 @@ void ksCanvas::blendLinePixels(int x, int y, int nx, int ny, uint32_t colour, in
 }
 
 void ksCanvas::drawLine(int x1, int y1, int x2, int y2, int red, int green, int blue) {
-    const uint32_t colour = (static_cast<uint32_t>(red & 0xFF) << 16) | (static_cast<uint32_t>(green & 0xFF) << 8) |
-                            static_cast<uint32_t>(blue & 0xFF);
+    const uint32_t colour = (static_cast<uint32_t>(red & 0xFF) << 16) |
+                            (static_cast<uint32_t>(green & 0xFF) << 8) | static_cast<uint32_t>(blue & 0xFF);
     const ScreenRect& clip = m_clipRect;
     if (y1 > y2) {
         std::swap(x1, x2);
@@ -245,9 +254,8 @@ void ksCanvas::drawLine(int x1, int y1, int x2, int y2, int red, int green, int 
     const int steps = mostlyHorizontal ? std::abs(dx) : std::abs(dy);
     const int majorStep = mostlyHorizontal ? (dx < 0 ? -1 : 1) : (dy < 0 ? -1 : 1);
     const int minorStep = mostlyHorizontal ? (dy < 0 ? -1 : 1) : (dx < 0 ? -1 : 1);
-    const int64_t slope = steps == 0 ? 0
-                                     : (static_cast<int64_t>(mostlyHorizontal ? std::abs(dy) : std::abs(dx)) << 16) /
-                                           steps;
+    const int64_t slope =
+        steps == 0 ? 0 : (static_cast<int64_t>(mostlyHorizontal ? std::abs(dy) : std::abs(dx)) << 16) / steps;
     if (clip.contains(ax, ay)) {
         pixels[static_cast<std::size_t>(ay) * m_width + ax] = colour;
     }
@@ -273,24 +281,67 @@ void ksCanvas::copyRect(const uint32_t* from, uint32_t* to, const ScreenRect& re
     }
 }
 
-void ksCanvas::writeToSurface(const SurfaceLock& surface, const ScreenRect& rect) {
+namespace {
+
+// The first and one past the last index where the two rows differ; first == last when equal.
+template <typename Pixel>
+std::pair<int, int> differingSpan(const Pixel* a, const Pixel* b, int count) {
+    if (std::memcmp(a, b, static_cast<std::size_t>(count) * sizeof(Pixel)) == 0) {
+        return {0, 0};
+    }
+    int first = 0;
+    while (a[first] == b[first]) {
+        ++first;
+    }
+    int last = count;
+    while (a[last - 1] == b[last - 1]) {
+        --last;
+    }
+    return {first, last};
+}
+
+} // namespace
+
+ScreenRect ksCanvas::writeToSurface(const SurfaceLock& surface, const ScreenRect& rect) {
     const PixelFormat& format = m_display.pixelFormat();
     auto* bytes = static_cast<uint8_t*>(surface.pixels);
+    int left = rect.right + 1, right = rect.left - 1, top = rect.bottom + 1, bottom = rect.top - 1;
     for (int row = rect.top; row <= rect.bottom; ++row) {
         const uint32_t* src = m_frame.data() + static_cast<std::size_t>(row) * m_width + rect.left;
         uint8_t* dst = bytes + static_cast<std::size_t>(row) * surface.pitch;
+        std::pair<int, int> span;
         if (format.depth == 16) {
             auto* dst16 = reinterpret_cast<uint16_t*>(dst) + rect.left;
+            uint16_t* packed = m_packedRow.data();
             for (int i = 0; i < rect.width; ++i) {
-                dst16[i] = format.pack16(src[i]);
+                packed[i] = format.pack16(src[i]);
             }
+            span = differingSpan(packed, dst16, rect.width);
+            std::copy(packed + span.first, packed + span.second, dst16 + span.first);
         } else {
-            std::memcpy(dst + static_cast<std::size_t>(rect.left) * 4, src, static_cast<std::size_t>(rect.width) * 4);
+            auto* dst32 = reinterpret_cast<uint32_t*>(dst) + rect.left;
+            span = differingSpan(src, dst32, rect.width);
+            std::copy(src + span.first, src + span.second, dst32 + span.first);
+        }
+        if (span.first != span.second) {
+            left = std::min(left, rect.left + span.first);
+            right = std::max(right, rect.left + span.second - 1);
+            top = std::min(top, row);
+            bottom = row;
         }
     }
+    if (left > right) {
+        return ScreenRect::fromPositionSize(rect.left, rect.top, 0, 0);
+    }
+    return ScreenRect::fromPositionSize(left, top, right - left + 1, bottom - top + 1);
 }
 
 void ksCanvas::present() {
+    presentChanges(false);
+}
+
+void ksCanvas::presentChanges(bool showAll) {
+    m_changedPicture = false;
     if (!m_display.isReady()) {
         return;
     }
@@ -302,13 +353,24 @@ void ksCanvas::present() {
         m_presentList.merge(rect, whole);
     }
     if (auto surface = m_display.lockBackSurface()) {
+        // Only what differs from the shown picture goes to the display.
+        m_changedList.clear();
         for (const ScreenRect& rect : m_presentList) {
-            writeToSurface(*surface, rect);
+            const ScreenRect changed = writeToSurface(*surface, rect);
+            if (!changed.isEmpty()) {
+                m_changedList.merge(changed, whole);
+            }
         }
-        m_display.unlockBackSurface(m_presentList.items());
+        m_changedPicture = m_changedList.size() != 0;
+        if (showAll) {
+            m_changedList.setSingle(whole);
+        }
+        m_display.unlockBackSurface(m_changedList.items());
     }
     m_presentList.clear();
-    m_display.show();
+    if (m_changedPicture || showAll) {
+        m_display.show();
+    }
     if (!m_tracking) {
         m_dirty.clear();
         return;
@@ -324,6 +386,6 @@ void ksCanvas::presentAll() {
     const bool wasTracking = m_tracking;
     m_tracking = true;
     m_dirty.setSingle(wholeCanvas());
-    present();
+    presentChanges(true);
     m_tracking = wasTracking;
 }

@@ -57,11 +57,14 @@ public:
     // A clipped, anti-aliased line of colour 0x00RRGGBB.
     void drawLine(int x1, int y1, int x2, int y2, int red, int green, int blue);
 
-    // Copies the changed areas to the display, shows it, and restores this frame's drawing from
-    // the background buffer.
+    // Copies the changed areas to the display and restores this frame's drawing from the
+    // background buffer. Only pixels that differ from the shown picture reach the display, and
+    // a frame that changed none shows nothing.
     void present();
-    // Presents the whole screen once, whatever was recorded.
+    // Shows the whole screen once, whatever was recorded or changed.
     void presentAll();
+    // True when the last present changed any pixel of the shown picture.
+    bool changedPicture() const { return m_changedPicture; }
 
     const DirtyRectList& dirtyList() const { return m_dirty; }
     const DirtyRectList& presentList() const { return m_presentList; }
@@ -69,7 +72,9 @@ public:
 private:
     ScreenRect wholeCanvas() const { return ScreenRect::fromPositionSize(0, 0, m_width, m_height); }
     void copyRect(const uint32_t* from, uint32_t* to, const ScreenRect& rect);
-    void writeToSurface(const SurfaceLock& surface, const ScreenRect& rect);
+    void presentChanges(bool showAll);
+    // Writes the frame's pixels of `rect` into the surface; answers the part that changed.
+    ScreenRect writeToSurface(const SurfaceLock& surface, const ScreenRect& rect);
     void blendLinePixels(int x, int y, int nx, int ny, uint32_t colour, int f);
 
     ksVideo& m_display;
@@ -82,5 +87,8 @@ private:
     Buffer m_target = Buffer::Frame;
     DirtyRectList m_dirty;
     DirtyRectList m_presentList;
+    DirtyRectList m_changedList;
+    std::vector<uint16_t> m_packedRow;
     bool m_tracking = false;
+    bool m_changedPicture = false;
 };

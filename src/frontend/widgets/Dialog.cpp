@@ -4,6 +4,7 @@
 #include "DialogLayout.h"
 #include "DialogTemplates.h"
 #include "WorkArea.h"
+#include "engine/core/WakeRequests.h"
 #include "engine/input/ksInputState.h"
 #include "engine/video/ksCanvas.h"
 #include "engine/video/ksFont.h"
@@ -54,6 +55,11 @@ void Dialog::runFrame(float seconds, const ksInput& input) {
             showInBackground();
         }
         m_caret.advance(seconds);
+        if (m_phase != Phase::Shown) {
+            WakeRequests::nextFrame(); // a fade may leave a frame unchanged
+        } else if (m_spec.entryCount > 0) {
+            WakeRequests::after(m_caret.secondsToChange());
+        }
         drawControlStates();
         if (m_phase == Phase::Shown && m_spec.entryCount > 0) {
             handleKeys(input);
@@ -325,7 +331,13 @@ void Dialog::drawHover(int index) const {
     }
 }
 
+void Dialog::pressButton(int32_t id) {
+    m_keyPressedId = id;
+    WakeRequests::nextFrame();
+}
+
 void Dialog::startClosing(int32_t id) {
+    WakeRequests::nextFrame();
     m_opacity = 1.0f;
     m_phase = Phase::FadingOut;
     m_closingId = id;

@@ -61,7 +61,8 @@ public:
     // frame, without a fade-out.
     void restoreScreen();
     // Makes the button with this id count as clicked in the next frame.
-    void pressButton(int32_t id) { m_keyPressedId = id; }
+    // The button is pressed in the dialog's next frame.
+    void pressButton(int32_t id);
 
     bool isInteractive() const { return m_phase == Phase::Shown; }
     bool isFinished() const { return m_phase == Phase::Finished; }

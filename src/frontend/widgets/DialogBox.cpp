@@ -3,6 +3,7 @@
 
 #include "DialogManager.h"
 #include "app/GameScreen.h"
+#include "engine/core/WakeRequests.h"
 #include "engine/core/ksTimer.h"
 #include "engine/video/ksCanvas.h"
 
@@ -24,6 +25,7 @@ void DialogBox::open() {
     }
     m_open = true;
     m_opacity = 0.0f;
+    WakeRequests::nextFrame(); // the dialog's first frame draws it
     // A result read before the first update belongs to the last time the box was open.
     m_result = -1;
 }

@@ -41,3 +41,8 @@ void CaretBlink::advance(float seconds) {
         m_visible = m_timer > 0.75f;
     }
 }
+
+float CaretBlink::secondsToChange() const {
+    const float target = m_speed > 0.0f ? (m_timer < 0.75f ? 0.75f : 1.5f) : (m_timer > 0.75f ? 0.75f : 0.0f);
+    return (target - m_timer) / m_speed;
+}

@@ -34,6 +34,8 @@ class CaretBlink {
 public:
     void advance(float seconds);
     bool isVisible() const { return m_visible; }
+    // How long until the caret may show or hide.
+    float secondsToChange() const;
 
 private:
     float m_timer = 0.0f;

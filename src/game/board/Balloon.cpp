@@ -3,6 +3,7 @@
 
 #include "BalloonImageTable.h"
 #include "engine/core/GameRandom.h"
+#include "engine/core/WakeRequests.h"
 
 #include <algorithm>
 #include <cassert>
@@ -103,6 +104,18 @@ void Balloon::update(float seconds) {
     }
     updateShake(seconds);
     updateJiggle(seconds);
+    requestFrames();
+}
+
+void Balloon::requestFrames() const {
+    // Slow motion may leave a frame without a changed pixel; the next frame is needed anyway.
+    const bool moving = m_state == BalloonState::Popping || m_state == BalloonState::Rising ||
+                        m_jiggleAmplitude > 0.0f || (m_shakeClock >= 0.0f && m_shakeClock < m_shakeLength);
+    if (moving) {
+        WakeRequests::nextFrame();
+    } else if (m_shakeClock < 0.0f && m_shakeLength >= 0.0f) {
+        WakeRequests::after(-m_shakeClock); // a breeze on its way to this place
+    }
 }
 
 void Balloon::updateShake(float seconds) {

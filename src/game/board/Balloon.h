@@ -89,6 +89,7 @@ public:
 private:
     friend class BalloonBoard;
 
+    void requestFrames() const;
     void updateShake(float seconds);
     void updateJiggle(float seconds);
 

@@ -4,6 +4,7 @@
 #include "CuePlayer.h"
 #include "engine/core/GameRandom.h"
 #include "engine/core/Numbers.h"
+#include "engine/core/WakeRequests.h"
 #include "engine/core/ksLog.h"
 #include "engine/core/ksTimer.h"
 #include "engine/video/ksImage.h"
@@ -157,6 +158,9 @@ void Mascot::update() {
     default:
         updateStrip();
         break;
+    }
+    if (!m_busy) {
+        WakeRequests::after(m_blinkClock);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "ClassicScoring.h"
 #include "engine/core/GameRandom.h"
 #include "engine/core/Numbers.h"
+#include "engine/core/WakeRequests.h"
 #include "engine/core/ksLog.h"
 
 #include <algorithm>
@@ -153,6 +154,7 @@ ClassicStep ClassicGame::advance(float seconds) {
             kBreezeSeconds + kBreezeSpreadSeconds * static_cast<float>(gameRandom()) / kGameRandomMax;
         step.breeze = true;
     }
+    WakeRequests::after(m_breezeCountdown);
 
     for (int column = 0; column < m_board.columns(); ++column) {
         for (int row = 0; row < m_board.rows(); ++row) {

@@ -3,6 +3,7 @@
 
 #include "app/GameContext.h"
 #include "engine/core/GameRandom.h"
+#include "engine/core/WakeRequests.h"
 #include "engine/core/ksTimer.h"
 #include "engine/resources/ksResources.h"
 #include "engine/sound/ksSoundSystem.h"
@@ -179,6 +180,9 @@ bool ClassicScreen::update() {
         m_mascot.setCue(MascotCue::kAsleep);
     } else if (idleBefore < kDozeSeconds && m_idleClock >= kDozeSeconds) {
         m_mascot.setCue(MascotCue::kDozing);
+    }
+    if (m_idleClock < kSleepSeconds) {
+        WakeRequests::after((m_idleClock < kDozeSeconds ? kDozeSeconds : kSleepSeconds) - m_idleClock);
     }
     frameTick();
     if (!isPaused() && state() == kGameOver) {

@@ -1,6 +1,7 @@
 // ClassicScreenEnd.cpp: the end of a Classic game: statistics, the end step and its dialogs.
 #include "ClassicScreen.h"
 #include "app/GameContext.h"
+#include "engine/core/WakeRequests.h"
 #include "engine/store/GameStats.h"
 #include "engine/store/HighScoreTable.h"
 #include "engine/store/PlayerProfile.h"
@@ -49,6 +50,9 @@ void ClassicScreen::endStep() {
         if (m_stateClock > kWonWaitSeconds || (answered && m_stateClock > kWonShortestWait)) {
             scene().remove(&m_bouquet);
             m_endState = kEndBuildDialog;
+            WakeRequests::nextFrame();
+        } else {
+            WakeRequests::after(kWonWaitSeconds - m_stateClock);
         }
         break;
     case kEndBuildDialog:
@@ -59,6 +63,8 @@ void ClassicScreen::endStep() {
     case kEndLost:
         if (m_stateClock > kLostWaitSeconds || answered) {
             openDialog(m_outOfMovesDialog);
+        } else {
+            WakeRequests::after(kLostWaitSeconds - m_stateClock);
         }
         break;
     default:

@@ -170,8 +170,9 @@ int main(int argc, char** argv) {
         std::fputs("Error: Failed to open LOG file\n", stderr);
     }
     // Only the first instance gets here, so no other save can be in progress.
-    removeStaleTemporaries(paths.configDir);
-    removeStaleTemporaries(paths.dataDir);
+    for (const auto& dir : {paths.configDir, paths.dataDir, paths.stateDir}) {
+        removeStaleTemporaries(dir);
+    }
     if (options->headless) {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);

@@ -32,7 +32,7 @@ TEST(SavedDataSafety, LinksPlantedAtSavesTheLogAndTheDumpAreNeverFollowed) {
     }
     for (const char* name :
          {"data/hsinfo.bin.tmp", "data/stats0.bin.tmp", "config/Custom.tmp", "config/Version.tmp",
-          "config/Settings.tmp", "state/log.txt", "state/parsed.txt"}) {
+          "config/Settings.tmp", "state/log.txt", "state/parsed.txt", "state/parsed.txt.tmp"}) {
         std::filesystem::create_symlink(victim, home / name);
     }
     const ProcessResult run = runGame(home, withData({"--frames", "20"}));
@@ -42,7 +42,7 @@ TEST(SavedDataSafety, LinksPlantedAtSavesTheLogAndTheDumpAreNeverFollowed) {
         EXPECT_FALSE(std::filesystem::is_symlink(home / name)) << name;
         EXPECT_TRUE(std::filesystem::is_regular_file(home / name)) << name;
     }
-    for (const char* name : {"data/hsinfo.bin.tmp", "config/Custom.tmp"}) {
+    for (const char* name : {"data/hsinfo.bin.tmp", "config/Custom.tmp", "state/parsed.txt.tmp"}) {
         EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(home / name))) << name;
     }
 }

@@ -3,7 +3,7 @@ BUILD_DIR ?= build/release
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test contact-sheet bench format clean
+.PHONY: all deps configure build run test contact-sheet bench bench-desktop format clean
 
 all: build
 
@@ -27,6 +27,10 @@ contact-sheet: build
 
 bench: build
 	$(BUILD_DIR)/zibbet-bench
+
+# The game in a window on a private X server, measured beside sgt-samegame (docs/benchmarks.md).
+bench-desktop: build
+	$(BUILD_DIR)/zibbet-desktop-bench $(ARGS)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -17,6 +17,8 @@ packages=(
   clang libclang-rt-14-dev
   # desktop integration checks
   desktop-file-utils appstream
+  # the desktop benchmark: a private X server, a window manager for full screen, the peer game
+  libx11-dev libxdamage-dev libxtst-dev xvfb xauth openbox sgt-puzzles
 )
 
 missing=()

@@ -13,6 +13,7 @@
 #include "engine/video/ksCanvas.h"
 #include "engine/video/ksFont.h"
 #include "engine/video/ksImage.h"
+#include "game/puzzle/MoveRecordFile.h"
 
 #include <chrono>
 #include <cstdio>
@@ -56,6 +57,8 @@ void GameApp::init(const ScreenFactory& makeScreen) {
 
     m_resources = std::make_unique<ksResources>(&canvas, ResourceFile::Pack, m_dataDir, m_paths.stateDir,
                                                 &m_soundBackend);
+    // Pictures are decoded when first drawn, so a screen nobody opens costs no memory.
+    m_resources->manager().setDecodeOnFirstUse(true);
     const auto loadingStarted = std::chrono::steady_clock::now();
     m_resources->load("resource.txt");
 
@@ -149,6 +152,8 @@ void GameApp::loadSavedData() {
         }
         break;
     }
+    // A new player's puzzle records start as the par solutions shipped beside the resources.
+    loadMoveRecordFile(m_paths.dataDir, m_dataDir / puzzle::kMoveRecordFileName);
 }
 
 void GameApp::drawProgress() {
@@ -238,8 +243,9 @@ double GameApp::restSeconds() {
         return 0.0; // the frame rate shows
     }
     // A screen often answers input a frame later (a pressed button's result is read in the
-    // next frame), so a frame with input is always followed by one more.
-    return m_canvas->changedPicture() || m_frameHadInput ? 0.0 : requested;
+    // next frame), so a frame with input is always followed by one more. Everything that moves
+    // asks for its frames; a changed picture alone does not keep the loop running.
+    return m_frameHadInput ? 0.0 : requested;
 }
 
 void GameApp::resumeAfterRest() {

@@ -195,8 +195,9 @@ void PlayScreen::fadeOutStep() {
     }
     m_backdropReady = false;
     m_state = kFinished;
-    // The screen to come paints its whole picture before the switch.
+    // The screen to come paints its whole picture before the switch, in the next frame.
     m_context.screens.redrawNext();
+    WakeRequests::nextFrame();
 }
 
 void PlayScreen::paintBackdrop() {

@@ -20,5 +20,5 @@ void RestWatch::frameEnded(double frameSeconds, bool changedPicture, bool hadInp
                   m_restLeft);
         }
     }
-    m_restLeft = changedPicture || hadInput ? -1.0 : requestedRest;
+    m_restLeft = hadInput ? -1.0 : requestedRest;
 }

@@ -1,7 +1,7 @@
 // RestWatch.h: catches a screen that rests while something of it still moves.
 #pragma once
 
-// After a frame that changed nothing the game rests until the earliest frame anything asked
+// After each frame the game rests until the earliest frame anything asked
 // for. A frame that then changes the picture sooner, with no input to explain it, shows a clock
 // that forgot to ask: on a desktop that change would have waited for the next input. Headless
 // runs never rest, so they see every such frame; each is logged and counted.

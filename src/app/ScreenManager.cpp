@@ -1,6 +1,7 @@
 // ScreenManager.cpp: decides each frame which screen runs, and switches with a history.
 #include "ScreenManager.h"
 
+#include "engine/core/WakeRequests.h"
 #include "engine/core/ksLog.h"
 
 #include <algorithm>
@@ -12,6 +13,7 @@ void ScreenManager::start(const ScreenTable& screens, int firstId) {
     m_top = -1;
     push(-1); // the bottom marker: going back onto it ends the game
     m_running = true;
+    m_settlingFrames = kSettlingFrames;
     if (GameScreen* first = screen(m_current)) {
         first->enter();
     }
@@ -42,6 +44,10 @@ void ScreenManager::update() {
     if (now == nullptr) {
         return;
     }
+    if (m_settlingFrames > 0) {
+        --m_settlingFrames;
+        WakeRequests::nextFrame();
+    }
     if (!now->update()) {
         now->draw();
         return;
@@ -50,6 +56,8 @@ void ScreenManager::update() {
 }
 
 void ScreenManager::switchScreen() {
+    m_settlingFrames = kSettlingFrames;
+    WakeRequests::nextFrame();
     if (m_pending >= 0) {
         push(m_current);
         m_current = m_pending;

@@ -11,6 +11,9 @@
 class ScreenManager {
 public:
     static constexpr int kHistoryCapacity = 100;
+    // A screen just entered gets this many frames in a row (half a second), whatever it asks
+    // for: entering, repainting and the cross-fades of the front end take a while to settle.
+    static constexpr int kSettlingFrames = 30;
     using ScreenTable = std::array<GameScreen*, kScreenCount>;
 
     void start(const ScreenTable& screens, int firstId);
@@ -39,4 +42,5 @@ private:
     int m_current = -1;
     int m_pending = -1;
     bool m_running = false;
+    int m_settlingFrames = 0;
 };

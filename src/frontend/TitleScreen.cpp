@@ -4,6 +4,7 @@
 #include "FrontEndKeys.h"
 #include "WebLink.h"
 #include "app/GameContext.h"
+#include "engine/core/WakeRequests.h"
 #include "engine/core/ksTimer.h"
 #include "engine/os/KestrinOS.h"
 #include "engine/resources/ksResources.h"
@@ -128,6 +129,9 @@ bool TitleScreen::update() {
     readDeveloperKeys();
     m_leavingForGame = false;
     m_fadeClock += seconds * kFadeInRate;
+    if (m_fadeClock < 1.0f) {
+        WakeRequests::nextFrame();
+    }
     if (m_exitBox.isOpen()) {
         return updateExitBox();
     }

@@ -4,7 +4,6 @@
 #include "engine/core/ksLog.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -16,16 +15,20 @@ int mixerLevel(int level) {
     return std::clamp(level, 0, 255) * MIX_MAX_VOLUME / 255;
 }
 
-bool openDevice(int mixRate, int channels) {
+enum class DeviceOpen { Opened, Busy, NoDevice };
+
+DeviceOpen openDevice(int mixRate, int channels) {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        return false;
+        return DeviceOpen::NoDevice;
     }
     if (Mix_OpenAudio(mixRate, AUDIO_S16SYS, 2, 1024) != 0) {
+        // A driver may start without any device to open (ALSA on a machine without a card).
+        const bool anyDevice = SDL_GetNumAudioDevices(0) > 0;
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
+        return anyDevice ? DeviceOpen::Busy : DeviceOpen::NoDevice;
     }
     Mix_AllocateChannels(channels);
-    return true;
+    return DeviceOpen::Opened;
 }
 
 } // namespace
@@ -51,27 +54,29 @@ bool MixerSoundBackend::open(int mixRate, int channels) {
     if (m_open) {
         return true;
     }
+    if (m_noDevice) {
+        return false;
+    }
     Mix_Init(MIX_INIT_MOD);
-    m_open = openDevice(mixRate, channels);
-    if (!m_open) {
-        const char* driver = SDL_GetHint(SDL_HINT_AUDIODRIVER);
-        if (driver == nullptr || std::strcmp(driver, "dummy") != 0) {
-            // No usable sound device (a desktop without sound, CI): play into the void instead,
-            // so the game runs silently rather than waiting for a device that never comes.
-            trace("MixerSoundBackend::open - no sound device (%s); the game will be silent", Mix_GetError());
-            SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
-            m_open = openDevice(mixRate, channels);
-        }
+    const DeviceOpen result = openDevice(mixRate, channels);
+    m_open = result == DeviceOpen::Opened;
+    if (result == DeviceOpen::NoDevice) {
+        // No sound driver works at all (a desktop without sound, a server): the game stays
+        // silent, and no stand-in device mixes silence in the background.
+        trace("MixerSoundBackend::open - no sound device (%s); the game will be silent", SDL_GetError());
+        m_noDevice = true;
     }
     return m_open;
 }
 
-int MixerSoundBackend::channelCount() const {
-    return m_open ? Mix_AllocateChannels(-1) : 0;
+void MixerSoundBackend::pause(int milliseconds) {
+    if (!m_noDevice) {
+        SDL_Delay(static_cast<Uint32>(std::max(milliseconds, 0))); // a busy device may come free
+    }
 }
 
-void MixerSoundBackend::pause(int milliseconds) {
-    SDL_Delay(static_cast<Uint32>(std::max(milliseconds, 0)));
+int MixerSoundBackend::channelCount() const {
+    return m_open ? Mix_AllocateChannels(-1) : 0;
 }
 
 int MixerSoundBackend::loadSample(std::span<const uint8_t> bytes) {

@@ -38,6 +38,7 @@ public:
 
 private:
     bool m_open = false;
+    bool m_noDevice = false; // no sound driver works: retrying cannot help
     std::vector<Mix_Chunk*> m_chunks;
     Mix_Music* m_music = nullptr;
     std::vector<uint8_t> m_musicBytes; // the module's bytes stay alive while it plays

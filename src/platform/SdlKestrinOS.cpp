@@ -67,6 +67,11 @@ SdlKestrinOS::SdlKestrinOS(ksRegistry& settings, SdlOptions options)
     , m_options(options) {
     SDL_SetHint(SDL_HINT_APP_NAME, "Zibbet");
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    if (!options.gpu) {
+        // The window surface must stay plain memory: otherwise SDL backs it with an OpenGL
+        // texture, and without a graphics processor that loads a software rasteriser.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    }
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         trace("SdlKestrinOS - SDL could not start: %s", SDL_GetError());

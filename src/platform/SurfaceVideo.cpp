@@ -56,7 +56,7 @@ bool SurfaceVideo::attachSurface() {
         m_surfaceHeight = surface->h;
         const Uint32 format = surface->format->format;
         m_directFormat = format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888;
-        m_box = Letterbox::fit(width(), height(), m_surfaceWidth, m_surfaceHeight);
+        m_box = placeIn(m_surfaceWidth, m_surfaceHeight);
         m_row.assign(static_cast<std::size_t>(std::max(m_surfaceWidth, width())), 0);
         m_refreshAll = true;
     }
@@ -100,15 +100,44 @@ void SurfaceVideo::writeRow(int y, int x, const uint32_t* pixels, int count) {
                       row + static_cast<std::size_t>(x) * bytes, m_surface->pitch);
 }
 
-SDL_Rect SurfaceVideo::put(const ScreenRect& rect) {
-    const int w = width(), h = height(), stride = w + 1;
-    if (m_box.isUnscaled(w, h)) {
-        for (int y = rect.top; y <= rect.bottom; ++y) {
-            writeRow(m_box.y + y, m_box.x + rect.left,
-                     m_picture.data() + static_cast<std::size_t>(y) * stride + rect.left, rect.width);
-        }
-        return {m_box.x + rect.left, m_box.y + rect.top, rect.width, rect.height};
+Letterbox SurfaceVideo::placeIn(int outputWidth, int outputHeight) const {
+    const Letterbox smooth = Letterbox::fit(width(), height(), outputWidth, outputHeight);
+    if (static_cast<int64_t>(smooth.width) * smooth.height <= kLargestSmoothArea) {
+        return smooth;
     }
+    return Letterbox::fitWholeSteps(width(), height(), outputWidth, outputHeight);
+}
+
+SDL_Rect SurfaceVideo::put(const ScreenRect& rect) {
+    // Whole steps (1 included: a window of the game's own size) repeat pixels; others are smooth.
+    if (m_box.width % width() == 0 && m_box.height % height() == 0 &&
+        m_box.width / width() == m_box.height / height()) {
+        return putWholeSteps(rect);
+    }
+    return putSmooth(rect);
+}
+
+SDL_Rect SurfaceVideo::putWholeSteps(const ScreenRect& rect) {
+    const int steps = m_box.width / width(), stride = width() + 1;
+    for (int y = rect.top; y <= rect.bottom; ++y) {
+        const uint32_t* source = m_picture.data() + static_cast<std::size_t>(y) * stride + rect.left;
+        const uint32_t* row = source;
+        if (steps > 1) {
+            uint32_t* out = m_row.data();
+            for (int x = 0; x < rect.width; ++x) {
+                std::fill_n(out + static_cast<std::ptrdiff_t>(x) * steps, steps, source[x]);
+            }
+            row = out;
+        }
+        for (int i = 0; i < steps; ++i) {
+            writeRow(m_box.y + y * steps + i, m_box.x + rect.left * steps, row, rect.width * steps);
+        }
+    }
+    return {m_box.x + rect.left * steps, m_box.y + rect.top * steps, rect.width * steps, rect.height * steps};
+}
+
+SDL_Rect SurfaceVideo::putSmooth(const ScreenRect& rect) {
+    const int w = width(), h = height(), stride = w + 1;
     // Every window pixel whose two-by-two source neighbourhood touches the rectangle.
     const int left = std::max(scaledFloor(rect.left - 1, m_box.width, w), 0);
     const int right = std::min(scaledCeil(rect.right + 2, m_box.width, w), m_box.width);

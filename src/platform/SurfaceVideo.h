@@ -17,6 +17,11 @@ class SurfaceVideo final : public WindowVideo {
 public:
     SurfaceVideo(SDL_Window* window, int width, int height);
 
+    // Past this many window pixels, smooth scaling of a whole picture costs more than a frame's
+    // share of a core (a fade at 4K); larger windows show the picture in whole steps instead,
+    // every pixel repeated: crisp, and no dearer than copying.
+    static constexpr int64_t kLargestSmoothArea = 1920 * 1200;
+
     bool hasDevice() const override { return true; }
     bool init(int depth) override;
     void release() override;
@@ -24,6 +29,7 @@ public:
 
 protected:
     bool showRects(std::span<const ScreenRect> rects) override;
+    Letterbox placeIn(int outputWidth, int outputHeight) const override;
 
 private:
     // Takes the window's surface again when the window changed size; false when there is none.
@@ -33,6 +39,8 @@ private:
     void stage(const ScreenRect& rect);
     // Puts the picture's `rect` into the window surface; answers the window area it covered.
     SDL_Rect put(const ScreenRect& rect);
+    SDL_Rect putSmooth(const ScreenRect& rect);
+    SDL_Rect putWholeSteps(const ScreenRect& rect);
     // One window row from `pixels` (0x00RRGGBB), converted when the window is not 32-bit RGB.
     void writeRow(int y, int x, const uint32_t* pixels, int count);
 

@@ -25,6 +25,14 @@ Letterbox Letterbox::fit(int gameWidth, int gameHeight, int outputWidth, int out
     return box;
 }
 
+Letterbox Letterbox::fitWholeSteps(int gameWidth, int gameHeight, int outputWidth, int outputHeight) {
+    const int steps = std::max(1, std::min(outputWidth / gameWidth, outputHeight / gameHeight));
+    Letterbox box{0, 0, gameWidth * steps, gameHeight * steps};
+    box.x = (outputWidth - box.width) / 2;
+    box.y = (outputHeight - box.height) / 2;
+    return box;
+}
+
 WindowVideo::WindowVideo(SDL_Window* window, int width, int height)
     : MemoryVideo(width, height)
     , m_window(window) {
@@ -45,10 +53,14 @@ void WindowVideo::show() {
     }
 }
 
+Letterbox WindowVideo::placeIn(int outputWidth, int outputHeight) const {
+    return Letterbox::fit(width(), height(), outputWidth, outputHeight);
+}
+
 Letterbox WindowVideo::windowLetterbox() const {
     int w = 0, h = 0;
     SDL_GetWindowSize(m_window, &w, &h);
-    return Letterbox::fit(width(), height(), w, h);
+    return placeIn(w, h);
 }
 
 void WindowVideo::eventToGame(int x, int y, float& gameX, float& gameY) const {

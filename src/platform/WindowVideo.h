@@ -17,6 +17,8 @@ struct Letterbox {
     int height = 0;
 
     static Letterbox fit(int gameWidth, int gameHeight, int outputWidth, int outputHeight);
+    // The largest whole multiple of the game's size that fits, centred.
+    static Letterbox fitWholeSteps(int gameWidth, int gameHeight, int outputWidth, int outputHeight);
     bool isUnscaled(int gameWidth, int gameHeight) const {
         return width == gameWidth && height == gameHeight;
     }
@@ -51,6 +53,8 @@ protected:
     SDL_Window* window() const { return m_window; }
     // Puts the rectangles into the window; false when nothing could be shown.
     virtual bool showRects(std::span<const ScreenRect> rects) = 0;
+    // The picture's place in an output of the window's size.
+    virtual Letterbox placeIn(int outputWidth, int outputHeight) const;
     // The picture's place in the window, in the window's own (pointer) coordinates.
     Letterbox windowLetterbox() const;
 

@@ -18,7 +18,7 @@ std::vector<uint8_t> greyRamp(int width, int height) {
 void expectRoundTrip(int width, int height, const std::vector<uint8_t>& grey) {
     SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
     const std::vector<uint8_t> gif = encodeGreyGif(width, height, grey);
-    const auto decoded = decodeGif(gif);
+    const auto decoded = decodeGifRaster(gif);
     ASSERT_TRUE(decoded.has_value());
     ASSERT_EQ(decoded->width(), width);
     ASSERT_EQ(decoded->height(), height);
@@ -68,11 +68,11 @@ TEST(GifWriter, RoundTripsOddShapesLongRunsAndNoiseThroughManyTableResets) {
 }
 
 TEST(GifReader, RefusesWhatIsNotAGif) {
-    EXPECT_FALSE(decodeGif(std::vector<uint8_t>{'G', 'I', 'F'}).has_value());
-    EXPECT_FALSE(decodeGif(std::vector<uint8_t>(40, 0)).has_value());
+    EXPECT_FALSE(decodeGifRaster(std::vector<uint8_t>{'G', 'I', 'F'}).has_value());
+    EXPECT_FALSE(decodeGifRaster(std::vector<uint8_t>(40, 0)).has_value());
     std::vector<uint8_t> gif = encodeGreyGif(8, 8, std::vector<uint8_t>(64, 9));
     gif.resize(gif.size() / 2 + 400);
-    EXPECT_FALSE(decodeGif(gif).has_value()) << "cut inside the image data";
+    EXPECT_FALSE(decodeGifRaster(gif).has_value()) << "cut inside the image data";
 }
 
 } // namespace

@@ -18,7 +18,7 @@ TEST(Install, TheInstalledGameRunsFromAnyDirectory) {
     ASSERT_EQ(install.exitCode, 0) << install.output;
     const auto root = stage / "usr";
     for (const char* file :
-         {"bin/zibbet", "share/zibbet/resource.txt", "share/zibbet/resources.dat",
+         {"bin/zibbet", "share/zibbet/resource.txt", "share/zibbet/resources.dat", "share/zibbet/puzzle.rec",
           "share/applications/org.zibbet.Zibbet.desktop", "share/metainfo/org.zibbet.Zibbet.metainfo.xml",
           "share/icons/hicolor/256x256/apps/org.zibbet.Zibbet.png",
           "share/icons/hicolor/scalable/apps/org.zibbet.Zibbet.svg"}) {
@@ -32,8 +32,13 @@ TEST(Install, TheInstalledGameRunsFromAnyDirectory) {
     const ProcessResult run =
         runProcess(root / "bin/zibbet", {"--headless", "--home", home.path().string(), "--frames", "30"});
     EXPECT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_EQ(readTextFile(home / "state/log.txt").find("has not been loaded"), std::string::npos)
+    const std::string log = readTextFile(home / "state/log.txt");
+    EXPECT_EQ(log.find("has not been loaded"), std::string::npos)
         << "every resource the first screen needs was found";
+    // The new player's puzzle records are the shipped par solutions, not a blank file.
+    EXPECT_NE(log.find("Copied the shipped move data"), std::string::npos) << log;
+    EXPECT_EQ(readTextFile(home / "data/puzzle.rec"), readTextFile(root / "share/zibbet/puzzle.rec"));
+    EXPECT_EQ(std::filesystem::file_size(home / "data/puzzle.rec"), 36720u);
 }
 
 TEST(Install, DesktopEntryAndMetadataValidate) {

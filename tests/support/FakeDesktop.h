@@ -68,6 +68,11 @@ protected:
     void pumpEvents(InputEventQueue& queue, std::optional<Clock::time_point> waitUntil) override {
         if (waitUntil && *waitUntil == Clock::time_point::max()) {
             ++waits;
+            if (!eventsByTime.empty()) {
+                clock = std::max(clock, eventsByTime.begin()->first);
+            } else if (eventsByPass.empty()) {
+                queue.push(InputEvent::simple(InputEvent::Kind::Quit)); // nothing would ever come
+            }
         } else if (waitUntil) {
             waitDeadlines.push_back(*waitUntil);
             const auto next = eventsByTime.begin();

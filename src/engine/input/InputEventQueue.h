@@ -19,6 +19,15 @@ public:
     std::size_t size() const { return m_count; }
     std::size_t freeSpace() const { return kCapacity - m_count; }
     bool empty() const { return m_count == 0; }
+    // True when anything but pointer moves waits: a button, a key, a character, a window event.
+    bool holdsMoreThanMoves() const {
+        for (std::size_t i = 0; i < m_count; ++i) {
+            if (m_items[(m_head + i) % kCapacity].kind != InputEvent::Kind::PointerMove) {
+                return true;
+            }
+        }
+        return false;
+    }
     void clear() { m_head = m_count = 0; }
 
     // Hands this pass's events to `handle` in order.

@@ -10,22 +10,29 @@
 class FramePacer {
 public:
     using Clock = std::chrono::steady_clock;
-    // A rest is cut into pieces of at most this length, so the frame timer (which counts a
-    // frame as one second at most) still measures the real time that passed.
+    // A rest until a clock's moment is cut into pieces of at most this length, so the frame
+    // timer (which counts a frame as one second at most) still measures the real time that
+    // passed. A rest with no moment asked for lasts until input.
     static constexpr auto kLongestRest = std::chrono::milliseconds(950);
 
     explicit FramePacer(double framesPerSecond = 60.0);
 
+    // What the pass took that the next pass hands to the game with its input commit.
+    enum class Pending {
+        Nothing,
+        Pointer, // moves only: the next pass keeps the rate (a fast mouse sends a thousand a second)
+        Presses, // buttons, keys or characters: the next pass runs at once, so a click is answered
+                 // within two quick frames
+    };
+
     // The frame that started at `start` has ended at `now`; the game may rest `restSeconds`.
-    // `inputPending` says the pass took input that the next pass hands to the game: that pass
-    // runs at the paced time, or at once when this frame ended a rest, so a click at rest is
-    // answered two quick frames later.
-    void frameDone(Clock::time_point start, double restSeconds, bool inputPending, Clock::time_point now);
+    void frameDone(Clock::time_point start, double restSeconds, Pending pending, Clock::time_point now);
     // When the next frame is due if no input arrives.
     Clock::time_point due() const { return m_due; }
-    // When a frame may run for input that arrived at `now`: at once during a rest (yet not
-    // sooner than a period after the last frame started), otherwise at the due time.
-    Clock::time_point dueForInput(Clock::time_point now) const;
+    // When a frame may run for input that arrived at `now`: presses at once; pointer moves at
+    // once during a rest (yet not sooner than a period after the last frame started), otherwise
+    // at the due time.
+    Clock::time_point dueForInput(Clock::time_point now, Pending input) const;
     // True when the last frame left nothing moving.
     bool isResting() const { return m_resting; }
     Clock::duration period() const { return m_period; }

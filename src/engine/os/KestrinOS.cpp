@@ -8,6 +8,8 @@
 #include "engine/video/ksCanvas.h"
 #include "ksApplication.h"
 
+#include <algorithm>
+
 namespace {
 
 KestrinOS* g_instance = nullptr;
@@ -279,7 +281,11 @@ bool KestrinOS::isDrivenByObserver() const {
 void KestrinOS::waitForNextFrame() {
     for (;;) {
         const auto now = this->now();
-        const auto due = m_events.empty() ? m_pacer.due() : m_pacer.dueForInput(now);
+        const auto input = m_events.holdsMoreThanMoves() ? FramePacer::Pending::Presses
+                           : m_events.empty()            ? FramePacer::Pending::Nothing
+                                                         : FramePacer::Pending::Pointer;
+        const auto due =
+            input == FramePacer::Pending::Nothing ? m_pacer.due() : m_pacer.dueForInput(now, input);
         if (now >= due) {
             return;
         }
@@ -294,13 +300,15 @@ void KestrinOS::run(ksApplication& application) {
     m_running = true;
     m_application = &application;
     m_quit = false;
-    m_pacer.frameDone(now(), 0.0, false, now());
+    m_pacer.frameDone(now(), 0.0, FramePacer::Pending::Nothing, now());
     ksInputState& input = ksInputState::instance();
-    bool handledEvents = false;
-    const auto handle = [this, &handledEvents](const InputEvent& event) {
+    FramePacer::Pending pending = FramePacer::Pending::Nothing;
+    const auto handle = [this, &pending](const InputEvent& event) {
         if (!m_quit) {
             handleEvent(event);
-            handledEvents = true;
+            const bool pointer = event.kind == InputEvent::Kind::PointerMove;
+            pending =
+                std::max(pending, pointer ? FramePacer::Pending::Pointer : FramePacer::Pending::Presses);
         }
     };
 
@@ -321,7 +329,7 @@ void KestrinOS::run(ksApplication& application) {
                 waitForNextFrame();
             }
             pumpEvents(m_events, std::nullopt);
-            handledEvents = false;
+            pending = FramePacer::Pending::Nothing;
             m_events.drainPass(handle);
             // A frame runs even when this pass took the focus away, so the pause shows.
             if (!m_quit) {
@@ -331,16 +339,19 @@ void KestrinOS::run(ksApplication& application) {
                 const auto start = now();
                 application.frame();
                 const double rest = application.restSeconds();
-                // Input taken in this pass reaches the game with the next pass's commit.
-                const bool inputPending = handledEvents || !m_events.empty();
-                m_pacer.frameDone(start, driven ? 0.0 : rest, inputPending, now());
+                // Input taken in this pass reaches the game with the next pass's commit; a
+                // release held back for the next pass counts as a press.
+                if (!m_events.empty()) {
+                    pending = FramePacer::Pending::Presses;
+                }
+                m_pacer.frameDone(start, driven ? 0.0 : rest, pending, now());
                 m_quit = m_quit || application.isFinished();
             }
         } else {
             const bool mayBlock = !isDrivenByObserver() && m_events.empty();
             pumpEvents(m_events, mayBlock ? std::optional(Clock::time_point::max()) : std::nullopt);
             m_events.drainPass(handle);
-            m_pacer.frameDone(now(), 0.0, false, now());
+            m_pacer.frameDone(now(), 0.0, FramePacer::Pending::Nothing, now());
         }
         flushPendingWindowMove(false);
         if (m_observer != nullptr && !m_observer->afterPass(pass)) {

@@ -42,7 +42,11 @@ bool ImageType::load(ResourceEntry& entry) {
     case ImageRecipe::Kind::File:
     case ImageRecipe::Kind::FileWithMask: {
         auto image = std::make_unique<ksImage>(canvas);
-        if (image->load(recipe.file, recipe.maskFile, manager().services().files)) {
+        const ResourceServices& services = manager().services();
+        const bool loaded = services.decodeOnFirstUse
+                                ? image->loadOnFirstUse(recipe.file, recipe.maskFile, services.files)
+                                : image->load(recipe.file, recipe.maskFile, services.files);
+        if (loaded) {
             list->images.push_back(std::move(image));
         }
         break;

@@ -49,8 +49,10 @@ bool ResourceFile::open(const std::string& name) {
         return false;
     }
     if (m_mode == Pack) {
-        // The pack is opened afresh for every file, so a pack replaced on disk is picked up.
-        m_pack.emplace(m_dataDir / ResourcePack::kFileName);
+        // The pack is opened once and its directory read once, however many files are read.
+        if (!m_pack) {
+            m_pack.emplace(m_dataDir / ResourcePack::kFileName);
+        }
         const std::string lower = lowerCasedName(name);
         if (auto bytes = m_pack->find(lower)) {
             m_bytes = std::move(bytes);

@@ -21,6 +21,8 @@ struct ResourceServices {
     ksCanvas* canvas = nullptr;
     ksSoundSystem* soundSystem = nullptr;
     int fileMode = 2; // the file source's mode, handed on to the sound system's loader
+    // IMAGE entries read only their pictures' sizes and decode the pixels when first drawn.
+    bool decodeOnFirstUse = false;
 };
 
 // Knows the six types (TEXT, IMAGE, FONT, SOUND, MUSIC, CUSTOM) and the two commands (setPixels,
@@ -65,6 +67,7 @@ public:
     std::span<ResourceEntry> entries() { return m_entries; }
     std::span<const ResourceEntry> entries() const { return m_entries; }
     const ResourceServices& services() const { return m_services; }
+    void setDecodeOnFirstUse(bool onFirstUse) { m_services.decodeOnFirstUse = onFirstUse; }
 
 private:
     void unloadAll();

@@ -58,30 +58,55 @@ bool ResourcePack::liesInside(const PackDirectoryEntry& entry) const {
     return uint64_t{entry.offset} + entry.size <= m_file->size();
 }
 
-std::optional<std::vector<uint8_t>> ResourcePack::find(std::string_view name) {
+void ResourcePack::indexDirectory() {
+    m_indexed = true;
     if (m_status != Status::Ready || !m_file->seek(kHeaderBytes)) {
-        return std::nullopt;
+        return;
+    }
+    // The directory is read once, in one piece, up to where it ends or breaks off; entries
+    // before a break stay findable. Every entry takes at least 9 bytes, so a huge declared
+    // count ends at the end of the file.
+    constexpr uint64_t kLongestEntry = 9 + 255;
+    const uint64_t entries = std::min(m_declaredEntries, (m_file->size() - kHeaderBytes) / 9);
+    std::vector<uint8_t> bytes(static_cast<std::size_t>(std::min(m_file->size() - kHeaderBytes, entries * kLongestEntry)));
+    bytes.resize(m_file->read(bytes));
+    std::size_t at = 0;
+    for (uint64_t i = 0; i < m_declaredEntries && at + 9 <= bytes.size(); ++i) {
+        PackDirectoryEntry entry;
+        entry.size = readU32(&bytes[at]);
+        entry.offset = readU32(&bytes[at + 4]);
+        const std::size_t length = bytes[at + 8];
+        if (at + 9 + length > bytes.size()) {
+            break;
+        }
+        entry.name.assign(reinterpret_cast<const char*>(&bytes[at + 9]), length);
+        at += 9 + length;
+        m_index.push_back(std::move(entry));
+    }
+}
+
+std::optional<std::vector<uint8_t>> ResourcePack::find(std::string_view name) {
+    if (!m_indexed) {
+        indexDirectory();
     }
     const std::string wanted = lowerCasedName(name);
-    PackDirectoryEntry entry;
-    // Every entry takes at least 9 bytes, so a huge declared count ends at the end of the file.
-    for (uint64_t i = 0; i < m_declaredEntries && readEntry(entry); ++i) {
-        if (entry.name != wanted) {
-            continue;
-        }
-        if (!liesInside(entry)) {
-            trace("ResourcePack::find - %s lies outside %s (offset %u, size %u)", entry.name.c_str(),
-                  m_path.c_str(), entry.offset, entry.size);
-            return std::nullopt;
-        }
-        std::vector<uint8_t> bytes(entry.size);
-        if (!m_file->seek(entry.offset) || m_file->read(bytes) != bytes.size()) {
-            trace("ResourcePack::find - Could not read %s from %s", entry.name.c_str(), m_path.c_str());
-            return std::nullopt;
-        }
-        return bytes;
+    const auto found = std::find_if(m_index.begin(), m_index.end(),
+                                    [&wanted](const PackDirectoryEntry& entry) { return entry.name == wanted; });
+    if (found == m_index.end()) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    const PackDirectoryEntry& entry = *found;
+    if (!liesInside(entry)) {
+        trace("ResourcePack::find - %s lies outside %s (offset %u, size %u)", entry.name.c_str(), m_path.c_str(),
+              entry.offset, entry.size);
+        return std::nullopt;
+    }
+    std::vector<uint8_t> bytes(entry.size);
+    if (!m_file->seek(entry.offset) || m_file->read(bytes) != bytes.size()) {
+        trace("ResourcePack::find - Could not read %s from %s", entry.name.c_str(), m_path.c_str());
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 std::optional<std::vector<PackDirectoryEntry>> ResourcePack::readDirectory(std::string& problem) {

@@ -46,7 +46,8 @@ public:
 
     // The bytes of the first entry named like `name` once it is lower-cased (A to Z), as an owned
     // copy. Nothing when the pack lacks it, when the directory ends before it, or when the entry
-    // reaches past the end of the file (that case writes one trace line).
+    // reaches past the end of the file (that case writes one trace line). The directory is read
+    // with the first lookup and kept.
     std::optional<std::vector<uint8_t>> find(std::string_view name);
 
     // Every directory entry, checked: nothing when the directory is cut short or an entry lies
@@ -57,11 +58,14 @@ private:
     // Reads the entry at the current position; false at the end of the file.
     bool readEntry(PackDirectoryEntry& entry);
     bool liesInside(const PackDirectoryEntry& entry) const;
+    void indexDirectory();
 
     std::optional<ReadOnlyFile> m_file;
     std::filesystem::path m_path;
     Status m_status = Status::Missing;
     uint64_t m_declaredEntries = 0;
+    std::vector<PackDirectoryEntry> m_index; // the directory as far as it could be read
+    bool m_indexed = false;
 };
 
 // A to Z become a to z; every other byte stays as it is.

@@ -15,6 +15,10 @@ public:
     virtual void update() {}
     // False once the object has finished: the scene then drops it (its owner may reuse it).
     virtual bool isActive() const { return true; }
+    // True while the object changes from frame to frame by itself, so the game must keep running
+    // frames; one that changes only on input or at moments it asks for (WakeRequests) answers
+    // false. An active object moves unless it says otherwise.
+    virtual bool isMoving() const { return isActive(); }
 
 private:
     int32_t m_depth = 0;

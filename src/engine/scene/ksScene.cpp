@@ -1,6 +1,7 @@
 // ksScene.cpp: the objects of a screen, updated each frame and drawn in depth order.
 #include "ksScene.h"
 
+#include "engine/core/WakeRequests.h"
 #include "ksDrawable.h"
 
 #include <algorithm>
@@ -48,8 +49,11 @@ void ksScene::update() {
         if (!slot->isActive()) {
             m_list.remove(slot);
             slot = nullptr;
-        } else {
-            m_busy = true;
+            continue;
+        }
+        m_busy = true;
+        if (slot->isMoving()) {
+            WakeRequests::nextFrame();
         }
     }
 }

@@ -33,7 +33,8 @@ void MemoryVideo::unlockBackSurface(std::span<const ScreenRect> written) {
 }
 
 void MemoryVideo::takeWrittenRects(std::vector<ScreenRect>& out) {
-    out.swap(m_written);
+    // Copied, not swapped: the list keeps its reserved capacity whatever `out` had.
+    out.assign(m_written.begin(), m_written.end());
     m_written.clear();
 }
 

@@ -39,7 +39,42 @@ bool clipBlock(int64_t sx, int64_t sy, int64_t w, int64_t h, int64_t dx, int64_t
     return true;
 }
 
+// Pixel i's alpha becomes the blue byte of mask pixel i; pixels past a smaller mask are opaque.
+void applyMask(uint32_t* pixels, std::size_t count, const uint32_t* mask, std::size_t maskCount) {
+    const std::size_t shared = std::min(count, maskCount);
+    for (std::size_t i = 0; i < shared; ++i) {
+        pixels[i] = (pixels[i] & 0x00FFFFFFu) | (mask[i] << 24);
+    }
+    for (std::size_t i = shared; i < count; ++i) {
+        pixels[i] |= 0xFF000000u;
+    }
+}
+
+void fillAlpha(uint32_t* pixels, std::size_t count, uint32_t alpha) {
+    for (std::size_t i = 0; i < count; ++i) {
+        pixels[i] = (pixels[i] & 0x00FFFFFFu) | (alpha << 24);
+    }
+}
+
+// The size a picture file declares in its header, without decoding it.
+std::optional<PictureSize> readPictureSize(std::span<const uint8_t> bytes) {
+    if (auto size = readJpegSize(bytes)) {
+        return size;
+    }
+    if (!looksLikeGif(bytes)) {
+        return std::nullopt;
+    }
+    return PictureSize{bytes[6] | (bytes[7] << 8), bytes[8] | (bytes[9] << 8)};
+}
+
 } // namespace
+
+// Where the pixels of an image loaded for first use come from.
+struct ksImage::PictureFiles {
+    FileSource* files;
+    std::string imageFile;
+    std::string alphaFile;
+};
 
 ksImage::ksImage(ksCanvas& canvas)
     : m_canvas(&canvas) {}
@@ -83,7 +118,7 @@ ksImage& ksImage::operator=(const ksImage& other) {
     }
     m_canvas = other.m_canvas;
     try {
-        m_pixels = other.m_pixels;
+        m_pixels = other.pixels();
         m_width = other.m_width;
         m_height = other.m_height;
         m_hasAlpha = other.m_hasAlpha;
@@ -100,7 +135,8 @@ ksImage::ksImage(ksImage&& other) noexcept
     , m_pixels(std::move(other.m_pixels))
     , m_width(std::exchange(other.m_width, 0))
     , m_height(std::exchange(other.m_height, 0))
-    , m_hasAlpha(std::exchange(other.m_hasAlpha, false)) {
+    , m_hasAlpha(std::exchange(other.m_hasAlpha, false))
+    , m_pictureFiles(std::move(other.m_pictureFiles)) {
     other.m_pixels.clear();
 }
 
@@ -112,6 +148,7 @@ ksImage& ksImage::operator=(ksImage&& other) noexcept {
         m_width = std::exchange(other.m_width, 0);
         m_height = std::exchange(other.m_height, 0);
         m_hasAlpha = std::exchange(other.m_hasAlpha, false);
+        m_pictureFiles = std::move(other.m_pictureFiles);
     }
     return *this;
 }
@@ -119,6 +156,7 @@ ksImage& ksImage::operator=(ksImage&& other) noexcept {
 ksImage::~ksImage() = default;
 
 void ksImage::destroy() {
+    m_pictureFiles.reset();
     m_pixels = {};
     m_width = 0;
     m_height = 0;
@@ -132,8 +170,15 @@ void ksImage::adopt(std::vector<uint32_t>&& pixels, int width, int height) {
     m_hasAlpha = false;
 }
 
+std::vector<uint32_t>& ksImage::pixels() const {
+    if (m_pictureFiles) {
+        decodeFirstUse();
+    }
+    return m_pixels;
+}
+
 uint32_t ksImage::pixelAt(int x, int y) const {
-    return m_pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) +
+    return pixels()[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) +
                     static_cast<std::size_t>(x)];
 }
 
@@ -143,29 +188,72 @@ bool ksImage::load(const std::string& imageFile, const std::string& alphaFile, F
         return false;
     }
     destroy();
-    std::vector<uint32_t> pixels;
-    ScreenRect rect;
-    if (!loadFile(imageFile, pixels, rect, files)) {
-        trace("ksImage::load - Could not load file %s", imageFile.c_str());
-        destroy();
+    std::optional<DecodedPicture> picture = decode(imageFile, alphaFile, files);
+    if (!picture) {
         return false;
     }
-    adopt(std::move(pixels), rect.width, rect.height);
+    adopt(std::move(picture->pixels), picture->width, picture->height);
+    m_hasAlpha = picture->hasAlpha;
+    return true;
+}
+
+bool ksImage::loadOnFirstUse(const std::string& imageFile, const std::string& alphaFile, FileSource& files) {
+    if (imageFile.empty()) {
+        trace("ksImage::load - imageFileName is null");
+        return false;
+    }
+    destroy();
+    const std::optional<std::vector<uint8_t>> bytes = files.readWhole(imageFile);
+    const std::optional<PictureSize> size = bytes ? readPictureSize(*bytes) : std::nullopt;
+    if (!size || !isValidImageSize(size->width, size->height)) {
+        trace("ksImage::load - Could not load file %s", imageFile.c_str());
+        return false;
+    }
+    m_width = size->width;
+    m_height = size->height;
+    m_pictureFiles = std::make_unique<PictureFiles>(PictureFiles{&files, imageFile, alphaFile});
+    return true;
+}
+
+void ksImage::decodeFirstUse() const {
+    const std::unique_ptr<PictureFiles> source = std::move(m_pictureFiles);
+    std::optional<DecodedPicture> picture = decode(source->imageFile, source->alphaFile, *source->files);
+    if (!picture || picture->width != m_width || picture->height != m_height) {
+        // Its size was already handed out: a picture that turns out otherwise draws nothing.
+        m_pixels = {};
+        m_width = m_height = 0;
+        return;
+    }
+    m_pixels = std::move(picture->pixels);
+    m_hasAlpha = picture->hasAlpha;
+}
+
+std::optional<ksImage::DecodedPicture> ksImage::decode(const std::string& imageFile, const std::string& alphaFile,
+                                                       FileSource& files) {
+    DecodedPicture picture;
+    ScreenRect rect;
+    if (!loadFile(imageFile, picture.pixels, rect, files)) {
+        trace("ksImage::load - Could not load file %s", imageFile.c_str());
+        return std::nullopt;
+    }
+    picture.width = rect.width;
+    picture.height = rect.height;
+    const std::size_t count = static_cast<std::size_t>(rect.width) * static_cast<std::size_t>(rect.height);
 
     std::vector<uint32_t> mask;
     ScreenRect maskRect;
     if (alphaFile.empty() || !loadFile(alphaFile, mask, maskRect, files)) {
-        setAlpha(255);
-        return true;
+        fillAlpha(picture.pixels.data(), count, 255);
+        return picture;
     }
     const int64_t maskArea = maskRect.area();
-    if (maskArea != static_cast<int64_t>(pixelCount())) {
-        trace("Alpha size (%i) != Image size (%i)", static_cast<int>(maskArea),
-              static_cast<int>(pixelCount()));
+    if (maskArea != static_cast<int64_t>(count)) {
+        trace("Alpha size (%i) != Image size (%i)", static_cast<int>(maskArea), static_cast<int>(count));
         trace("Files: %s, %s", imageFile.c_str(), alphaFile.c_str());
     }
-    copyAlphaBytes(mask.data(), static_cast<std::size_t>(maskArea));
-    return true;
+    applyMask(picture.pixels.data(), count, mask.data(), static_cast<std::size_t>(maskArea));
+    picture.hasAlpha = true;
+    return picture;
 }
 
 bool ksImage::loadFile(const std::string& fileName, std::vector<uint32_t>& inBuffer, ScreenRect& rect,
@@ -192,24 +280,9 @@ bool ksImage::loadFile(const std::string& fileName, std::vector<uint32_t>& inBuf
     }
 }
 
-void ksImage::copyAlphaBytes(const uint32_t* mask, std::size_t maskCount) {
-    const std::size_t count = pixelCount();
-    const std::size_t shared = std::min(count, maskCount);
-    for (std::size_t i = 0; i < shared; ++i) {
-        m_pixels[i] = (m_pixels[i] & 0x00FFFFFFu) | (mask[i] << 24);
-    }
-    for (std::size_t i = shared; i < count; ++i) {
-        m_pixels[i] |= 0xFF000000u;
-    }
-    m_hasAlpha = true;
-}
-
 void ksImage::setAlpha(int alpha) {
     const uint32_t value = static_cast<uint32_t>(alpha & 0xFF);
-    const std::size_t count = pixelCount();
-    for (std::size_t i = 0; i < count; ++i) {
-        m_pixels[i] = (m_pixels[i] & 0x00FFFFFFu) | (value << 24);
-    }
+    fillAlpha(pixels().data(), pixelCount(), value);
     m_hasAlpha = value != 255;
 }
 
@@ -217,7 +290,8 @@ void ksImage::setAlphaFrom(const ksImage& mask) {
     if (isEmpty()) {
         return;
     }
-    copyAlphaBytes(mask.m_pixels.data(), mask.pixelCount());
+    applyMask(pixels().data(), pixelCount(), mask.pixels().data(), mask.pixelCount());
+    m_hasAlpha = true;
 }
 
 void ksImage::setColour(int red, int green, int blue) {
@@ -228,7 +302,7 @@ void ksImage::fillColour(int x, int y, int width, int height, int red, int green
     const ScreenRect area = cutToImage(x, y, width, height);
     const uint32_t colour = colourBytes(red, green, blue);
     for (int row = area.top; row < area.top + area.height; ++row) {
-        uint32_t* line = m_pixels.data() + static_cast<std::size_t>(row) * m_width;
+        uint32_t* line = pixels().data() + static_cast<std::size_t>(row) * m_width;
         for (int col = area.left; col < area.left + area.width; ++col) {
             line[col] = (line[col] & 0xFF000000u) | colour;
         }
@@ -239,7 +313,7 @@ void ksImage::setAlphaRect(int x, int y, int width, int height, int alpha) {
     const ScreenRect area = cutToImage(x, y, width, height);
     const uint32_t value = static_cast<uint32_t>(alpha & 0xFF) << 24;
     for (int row = area.top; row < area.top + area.height; ++row) {
-        uint32_t* line = m_pixels.data() + static_cast<std::size_t>(row) * m_width;
+        uint32_t* line = pixels().data() + static_cast<std::size_t>(row) * m_width;
         for (int col = area.left; col < area.left + area.width; ++col) {
             line[col] = (line[col] & 0x00FFFFFFu) | value;
         }
@@ -257,9 +331,9 @@ void ksImage::copyPixelsFrom(const ksImage& source, int sourceX, int sourceY, in
         return;
     }
     for (int row = 0; row < block.height; ++row) {
-        const uint32_t* from = source.m_pixels.data() +
+        const uint32_t* from = source.pixels().data() +
                                static_cast<std::size_t>(block.sourceY + row) * source.m_width + block.sourceX;
-        uint32_t* to = m_pixels.data() + static_cast<std::size_t>(block.destY + row) * m_width + block.destX;
+        uint32_t* to = pixels().data() + static_cast<std::size_t>(block.destY + row) * m_width + block.destX;
         std::copy_n(from, block.width, to);
     }
     m_hasAlpha = m_hasAlpha || source.m_hasAlpha;
@@ -273,9 +347,9 @@ void ksImage::copyAlphaFrom(const ksImage& mask, int sourceX, int sourceY, int w
         return;
     }
     for (int row = 0; row < block.height; ++row) {
-        const uint32_t* from = mask.m_pixels.data() +
+        const uint32_t* from = mask.pixels().data() +
                                static_cast<std::size_t>(block.sourceY + row) * mask.m_width + block.sourceX;
-        uint32_t* to = m_pixels.data() + static_cast<std::size_t>(block.destY + row) * m_width + block.destX;
+        uint32_t* to = pixels().data() + static_cast<std::size_t>(block.destY + row) * m_width + block.destX;
         for (int i = 0; i < block.width; ++i) {
             to[i] = (to[i] & 0x00FFFFFFu) | (from[i] << 24);
         }

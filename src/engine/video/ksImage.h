@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,9 @@ public:
     // from the blue byte of the mask picture; without a mask, or when the mask cannot be loaded,
     // the image is opaque. False (with the log lines) on failure, leaving the image empty.
     bool load(const std::string& imageFile, const std::string& alphaFile, FileSource& files);
+    // As load, but reads only the picture's size now; the pixels are decoded (and any failure
+    // logged) the first time something needs them, which then leaves an image that draws nothing.
+    bool loadOnFirstUse(const std::string& imageFile, const std::string& alphaFile, FileSource& files);
     // Reads one picture file into `inBuffer` (which should arrive empty; it is replaced either
     // way) and sizes `rect` to it. JPEG pixels are 0xFFRRGGBB, GIF pixels 0x00RRGGBB.
     static bool loadFile(const std::string& fileName, std::vector<uint32_t>& inBuffer, ScreenRect& rect,
@@ -45,11 +50,16 @@ public:
 
     int getWidth() const { return m_width; }
     int getHeight() const { return m_height; }
-    uint32_t* getPixels() { return m_pixels.data(); }
-    const uint32_t* getPixels() const { return m_pixels.data(); }
+    uint32_t* getPixels() { return pixels().data(); }
+    const uint32_t* getPixels() const { return pixels().data(); }
     ksCanvas& getCanvas() const { return *m_canvas; }
-    bool hasAlpha() const { return m_hasAlpha; }
-    bool isEmpty() const { return m_pixels.empty(); }
+    bool hasAlpha() const {
+        pixels();
+        return m_hasAlpha;
+    }
+    bool isEmpty() const { return m_width == 0 || m_height == 0; }
+    // False while the pixels of an image loaded for first use are still to be decoded.
+    bool isDecoded() const { return !m_pictureFiles; }
     // The pixel at (x, y), which must lie inside the image.
     uint32_t pixelAt(int x, int y) const;
 
@@ -95,6 +105,19 @@ public:
 
 private:
     enum class Blit { Normal, Lighten };
+    struct PictureFiles;
+    struct DecodedPicture {
+        std::vector<uint32_t> pixels;
+        int width = 0;
+        int height = 0;
+        bool hasAlpha = false;
+    };
+
+    static std::optional<DecodedPicture> decode(const std::string& imageFile, const std::string& alphaFile,
+                                                FileSource& files);
+    // The pixels, decoded first if the image was loaded for first use.
+    std::vector<uint32_t>& pixels() const;
+    void decodeFirstUse() const;
 
     void adopt(std::vector<uint32_t>&& pixels, int width, int height);
     // The rectangle cut to the image: negative origins move to 0 and shorten the size, sizes
@@ -104,15 +127,16 @@ private:
     std::size_t pixelCount() const {
         return static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height);
     }
-    void copyAlphaBytes(const uint32_t* mask, std::size_t maskCount);
     // Clips and draws the source rectangle at (x, y) with an opacity level of 1 to 255.
     void blit(int x, int y, const ScreenRect& source, int opacity, Blit kind) const;
     void blitScaled(int x, int y, float destWidth, float destHeight, const ScreenRect& source,
                     int opacity) const;
 
     ksCanvas* m_canvas;
-    std::vector<uint32_t> m_pixels;
-    int m_width = 0;
-    int m_height = 0;
-    bool m_hasAlpha = false;
+    // Filled in by the first use of an image loaded for first use, hence mutable.
+    mutable std::vector<uint32_t> m_pixels;
+    mutable int m_width = 0;
+    mutable int m_height = 0;
+    mutable bool m_hasAlpha = false;
+    mutable std::unique_ptr<PictureFiles> m_pictureFiles;
 };

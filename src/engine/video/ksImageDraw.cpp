@@ -83,7 +83,7 @@ void ksImage::blit(int x, int y, const ScreenRect& source, int opacity, Blit kin
     const int sourceY = source.top + (destY - y);
 
     const int targetStride = m_canvas->stride();
-    const pixel::BlitSpan span{m_pixels.data() + static_cast<std::ptrdiff_t>(sourceY) * m_width + sourceX,
+    const pixel::BlitSpan span{pixels().data() + static_cast<std::ptrdiff_t>(sourceY) * m_width + sourceX,
                                m_width,
                                m_canvas->target() + static_cast<std::ptrdiff_t>(destY) * targetStride + destX,
                                targetStride,
@@ -162,13 +162,13 @@ void ksImage::blitScaled(int x, int y, float destWidth, float destHeight, const 
     const int64_t lastRow = startRow + ((startFractionY + (height - 1) * stepY) >> 16);
     const int64_t lastRead = (lastRow + 1) * m_width + lastColumn + 1;
     if (startColumn < 0 || startRow < 0 || startFractionX < 0 || startFractionY < 0 ||
-        lastRead >= static_cast<int64_t>(m_pixels.size())) {
+        lastRead >= static_cast<int64_t>(pixels().size())) {
         trace("ksImage::drawScaled - Sampling outside the image (%i x %i)", m_width, m_height);
         return;
     }
 
     const int targetStride = m_canvas->stride();
-    const pixel::ScaleSpan span{m_pixels.data(),
+    const pixel::ScaleSpan span{pixels().data(),
                                 m_width,
                                 m_canvas->target() + static_cast<std::ptrdiff_t>(destY) * targetStride +
                                     destX,

@@ -1,6 +1,7 @@
 // MenuButton.cpp: a rectangular image button of a screen, with hover fade and press tracking.
 #include "MenuButton.h"
 
+#include "engine/core/WakeRequests.h"
 #include "engine/core/ksTimer.h"
 #include "engine/video/ksImage.h"
 
@@ -37,6 +38,9 @@ void MenuButton::update() {
         m_hoverLevel = std::min(1.0f, m_hoverLevel + seconds * m_fadeRate);
     } else {
         m_hoverLevel = std::max(0.0f, m_hoverLevel - seconds * m_fadeRate);
+    }
+    if (isMoving()) {
+        WakeRequests::nextFrame();
     }
 }
 

@@ -28,6 +28,10 @@ public:
     virtual bool isHovered() const;
     // Keeps the last snapshot, polls a new one, then updates pressed and the hover level.
     void update() override;
+    // While its hover face fades in or out.
+    bool isMoving() const override {
+        return m_fadeRate > 0.0f && m_hoverLevel != (isHovered() ? 1.0f : 0.0f);
+    }
 
     void setNormal(const ksImage* image, int sourceX, int sourceY) { m_normal = {image, sourceX, sourceY}; }
     void setHover(const ksImage* image, int sourceX, int sourceY) { m_hover = {image, sourceX, sourceY}; }

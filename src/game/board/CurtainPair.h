@@ -35,7 +35,7 @@ public:
 
     bool isOpen() const { return m_open; }
     // Either curtain is still sliding.
-    bool isMoving() const { return m_left.isActive() || m_right.isActive(); }
+    bool isMoving() const override { return m_left.isActive() || m_right.isActive(); }
 
     void update() override;
     bool isActive() const override { return true; }

@@ -68,6 +68,10 @@ public:
 
     void update() override;
     bool isActive() const override { return true; }
+    // Floating in and jumping move it every frame; its picture strips ask for their own moments.
+    bool isMoving() const override {
+        return m_busy && (m_cue == MascotCue::kFloatIn || m_cue == MascotCue::kJumpIn);
+    }
     // The bouquet while cue 2 carries it, then the current picture at the mascot's place.
     void draw() override;
 

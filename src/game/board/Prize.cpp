@@ -3,6 +3,7 @@
 
 #include "CuePlayer.h"
 #include "engine/core/Numbers.h"
+#include "engine/core/WakeRequests.h"
 #include "engine/core/ksTimer.h"
 #include "engine/video/ksImage.h"
 
@@ -61,6 +62,9 @@ void Prize::update() {
     } else {
         updateFlyingOff(seconds);
     }
+    if (isMoving()) {
+        WakeRequests::nextFrame(); // its owner may update it outside any scene
+    }
 }
 
 void Prize::updateFalling(float seconds) {
@@ -77,6 +81,7 @@ void Prize::updateFalling(float seconds) {
         m_landingHandled = true;
         stopCue(m_parachuteChannel, "parachute");
         m_landsChannel = playCue("prize_lands");
+        WakeRequests::nextFrame(); // the owner answers the landing in its next frame
     }
 }
 

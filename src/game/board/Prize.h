@@ -42,6 +42,8 @@ public:
 
     void update() override;
     bool isActive() const override { return m_active; }
+    // A prize at rest on its place waits for nothing.
+    bool isMoving() const override { return m_active && !isLanded(); }
     void draw() override;
 
     int kind() const { return m_kind; }
@@ -49,6 +51,7 @@ public:
     int sourceRow() const { return m_sourceRow; }
     int shelfSlot() const { return m_shelfSlot; }
     bool isFlyingOff() const { return m_mode == Mode::FlyingOff; }
+    bool isLanded() const { return m_mode == Mode::Falling && !m_drop.isActive() && !m_glide.isActive(); }
     bool isDropping() const { return m_mode == Mode::Falling && m_drop.isActive(); }
     bool isGliding() const { return m_mode == Mode::Falling && !m_drop.isActive() && m_glide.isActive(); }
     // The centre of the picture as it is drawn now.

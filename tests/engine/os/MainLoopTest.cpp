@@ -1,4 +1,5 @@
 // The main loop: one frame per active pass, input commits, activation, mode switches, quitting.
+#include "engine/core/WakeRequests.h"
 #include "engine/os/KestrinOS.h"
 #include "engine/os/LoopObserver.h"
 #include "engine/os/ksApplication.h"
@@ -157,6 +158,119 @@ TEST_F(MainLoopFixture, CursorImageHonoursPriorityAndOwner) {
     EXPECT_FALSE(os.setCursorImage(nullptr, -1, &owner2));
     EXPECT_TRUE(os.setCursorImage(nullptr, -1, &owner1)) << "the owner may always replace its own";
     EXPECT_TRUE(os.setCursorImage(nullptr, 5, &owner2));
+}
+
+// A game that rests after every frame for as long as the test says, and records when its
+// frames ran on the desktop's clock.
+class RestingApp final : public ksApplication {
+public:
+    using Clock = FramePacer::Clock;
+    FakeDesktop* os = nullptr;
+    ksInput input;
+    double rest = WakeRequests::kNever;
+    std::chrono::microseconds frameCost{2000};
+    std::vector<Clock::duration> frameTimes; // since the first frame
+    std::vector<bool> heldPerFrame;
+    std::vector<int> resumedBeforeFrame;
+    int resumes = 0;
+    std::size_t quitAfterFrames = 10;
+
+    void frame() override {
+        input.poll();
+        if (frameTimes.empty()) {
+            firstFrame = os->clock;
+        }
+        frameTimes.push_back(os->clock - firstFrame);
+        heldPerFrame.push_back(input.isHeld());
+        resumedBeforeFrame.push_back(resumes);
+        os->clock += frameCost;
+        if (frameTimes.size() == quitAfterFrames) {
+            os->postQuit();
+        }
+    }
+    void redraw() override {}
+    bool isFinished() override { return false; }
+    void setFocusLost(bool) override {}
+    double restSeconds() override { return rest; }
+    void resumeAfterRest() override { ++resumes; }
+
+    Clock::time_point firstFrame{};
+};
+
+struct RestFixture : MainLoopFixture {
+    RestingApp resting;
+    void SetUp() override {
+        MainLoopFixture::SetUp();
+        resting.os = &os;
+    }
+    void runUntilQuit() {
+        ASSERT_TRUE(os.start());
+        os.run(resting);
+    }
+    static std::chrono::milliseconds ms(int64_t n) { return std::chrono::milliseconds(n); }
+};
+
+TEST_F(RestFixture, WhileSomethingMovesFramesFollowTheRateByTheClock) {
+    resting.rest = 0.0;
+    resting.quitAfterFrames = 61;
+    runUntilQuit();
+    ASSERT_EQ(resting.frameTimes.size(), 61u);
+    // Sixty frames a second whatever a frame costs, measured by the clock, never faster.
+    EXPECT_NEAR(std::chrono::duration<double>(resting.frameTimes.back()).count(), 1.0, 1e-3);
+    for (std::size_t i = 1; i < resting.frameTimes.size(); ++i) {
+        EXPECT_GE(resting.frameTimes[i] - resting.frameTimes[i - 1], FramePacer(60.0).period() - ms(1));
+    }
+    EXPECT_EQ(resting.resumes, 0);
+}
+
+TEST_F(RestFixture, AtRestTheLoopSleepsUntilTheEarliestRequestedFrame) {
+    resting.rest = 0.3;
+    resting.quitAfterFrames = 4;
+    runUntilQuit();
+    ASSERT_EQ(resting.frameTimes.size(), 4u);
+    EXPECT_EQ(resting.frameTimes[1], ms(300) + ms(2)) << "the rest begins when the frame ends";
+    EXPECT_EQ(resting.frameTimes[3] - resting.frameTimes[2], ms(302));
+    EXPECT_EQ(resting.resumedBeforeFrame, (std::vector<int>{0, 1, 2, 3}))
+        << "each woken frame counts its rest";
+    EXPECT_EQ(os.waits, 0) << "never a wait without an end";
+}
+
+TEST_F(RestFixture, ALongRestIsTakenInPiecesTheFrameTimerCanMeasure) {
+    resting.rest = 5.0;
+    resting.quitAfterFrames = 3;
+    runUntilQuit();
+    EXPECT_EQ(resting.frameTimes[1], FramePacer::kLongestRest + ms(2));
+}
+
+TEST_F(RestFixture, InputEndsARestAtOnceAndItsCommitFollowsAtOnce) {
+    resting.quitAfterFrames = 3;
+    ASSERT_TRUE(os.start());
+    const auto start = os.clock;
+    os.eventsByTime.insert({start + ms(2500), InputEvent::pointerMove(10, 10)});
+    os.eventsByTime.insert({start + ms(2500), InputEvent::button(0, true)});
+    os.run(resting);
+    ASSERT_EQ(resting.frameTimes.size(), 3u);
+    EXPECT_EQ(resting.firstFrame + resting.frameTimes[1], start + ms(2500))
+        << "resting for ever until the click";
+    EXPECT_EQ(resting.frameTimes[2] - resting.frameTimes[1], ms(2))
+        << "the press is committed by the very next pass";
+    EXPECT_EQ(resting.heldPerFrame, (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(os.waits, 1) << "one wait that only input could end";
+}
+
+TEST_F(RestFixture, WhileSomethingMovesPointerMovesKeepTheRateAndPressesGoAtOnce) {
+    resting.rest = 0.0;
+    resting.quitAfterFrames = 4;
+    ASSERT_TRUE(os.start());
+    const auto start = os.clock;
+    os.eventsByTime.insert({start + ms(20), InputEvent::pointerMove(10, 10)});
+    os.eventsByTime.insert({start + ms(40), InputEvent::button(0, true)});
+    os.run(resting);
+    const auto period = FramePacer(60.0).period();
+    ASSERT_EQ(resting.frameTimes.size(), 4u);
+    EXPECT_EQ(resting.frameTimes[1], period) << "the move waited for the paced frame";
+    EXPECT_EQ(resting.firstFrame + resting.frameTimes[2], start + ms(40)) << "the press did not wait";
+    EXPECT_EQ(resting.frameTimes[3] - resting.frameTimes[2], ms(2)) << "nor does its commit";
 }
 
 } // namespace

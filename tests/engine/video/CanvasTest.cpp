@@ -75,6 +75,40 @@ TEST_F(CanvasFixture, PresentShowsDrawingThenRestoresItFromTheBackground) {
     EXPECT_EQ(canvas.presentList().size(), 0u);
 }
 
+TEST_F(CanvasFixture, OnlyPixelsThatDifferFromTheShownPictureAreShown) {
+    startBlack();
+    std::vector<ScreenRect> written;
+    video.takeWrittenRects(written);
+    const int shownBefore = video.shownCount();
+    canvas.fillRect(100, 100, 8, 8, kWhite);
+    canvas.present();
+    EXPECT_TRUE(canvas.changedPicture());
+    EXPECT_EQ(video.shownCount(), shownBefore + 1);
+    video.takeWrittenRects(written);
+    EXPECT_EQ(written, (std::vector{ScreenRect::fromPositionSize(100, 100, 8, 8)}));
+
+    // The same drawing again: nothing to show, although the area was drawn and restored.
+    canvas.fillRect(100, 100, 8, 8, kWhite);
+    canvas.present();
+    EXPECT_FALSE(canvas.changedPicture());
+    EXPECT_EQ(video.shownCount(), shownBefore + 1);
+
+    // One pixel to the right: only the columns that changed go to the display.
+    canvas.fillRect(101, 100, 8, 8, kWhite);
+    canvas.present();
+    video.takeWrittenRects(written);
+    EXPECT_EQ(written, (std::vector{ScreenRect::fromPositionSize(100, 100, 9, 8)}));
+    EXPECT_EQ(video.shownPixel(100, 100), 0u);
+    EXPECT_EQ(video.shownPixel(108, 107), 0xFFFFFFu);
+
+    // At 16 bits a change that packs to the same value changes nothing either.
+    video.setPixelFormat(PixelFormat::rgb565());
+    canvas.presentAll();
+    canvas.fillRect(0, 0, 4, 4, 0xFF070307);
+    canvas.present();
+    EXPECT_FALSE(canvas.changedPicture());
+}
+
 TEST_F(CanvasFixture, OnlyListedRectanglesReachTheDisplay) {
     startBlack();
     canvas.buffer(ksCanvas::Buffer::Frame)[5 * 640 + 5] = kWhite; // drawn without reporting

@@ -9,9 +9,11 @@
 #include "Palette.h"
 #include "PlayfieldArt.h"
 #include "PrizeArt.h"
+#include "PuzzleBackdropArt.h"
 #include "TitleArt.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -182,6 +184,14 @@ std::vector<ArtJob> artCatalogue() {
     jobs.push_back({"Puzzle selector marks and floor targets", puzzlePictures});
     for (int pair = 1; pair <= 3; ++pair) {
         jobs.push_back({"Puzzle goal curtains", [pair] { return curtainPictures(pair); }});
+    }
+    // One backdrop per page of six puzzles: "act01" to "act17".
+    for (int act = 1; act <= kPuzzleActs; ++act) {
+        jobs.push_back({"Puzzle backdrops, one per page of six puzzles", [act] {
+                            char name[8];
+                            std::snprintf(name, sizeof name, "act%02d", act);
+                            return std::vector<ImageAsset>{opaque(name, paintPuzzleBackdrop(act))};
+                        }});
     }
     return jobs;
 }

@@ -130,7 +130,7 @@ std::optional<std::vector<uint8_t>> decodeLzw(const std::vector<uint8_t>& data, 
 
 } // namespace
 
-std::optional<Raster> decodeGif(std::span<const uint8_t> bytes) {
+std::optional<Raster> decodeGifRaster(std::span<const uint8_t> bytes) {
     ByteReader in(bytes);
     if (!in.has(13) || bytes[0] != 'G' || bytes[1] != 'I' || bytes[2] != 'F') {
         return std::nullopt;

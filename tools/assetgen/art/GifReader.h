@@ -9,5 +9,6 @@
 
 // Reads the logical screen, colour tables, extensions (skipped), interlacing and LZW data of
 // the first image. Pixels come out opaque 0xFFRRGGBB at their place on the logical screen.
-// Nothing on malformed input.
-std::optional<Raster> decodeGif(std::span<const uint8_t> bytes);
+// Nothing on malformed input. (Named apart from the engine's decodeGif, which tools that read
+// packs through the engine link as well.)
+std::optional<Raster> decodeGifRaster(std::span<const uint8_t> bytes);

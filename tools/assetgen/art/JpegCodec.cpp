@@ -36,7 +36,7 @@ std::optional<std::vector<uint8_t>> encodeJpeg(const Raster& raster, const JpegO
     return std::vector<uint8_t>(out, out + size);
 }
 
-std::optional<Raster> decodeJpeg(std::span<const uint8_t> bytes) {
+std::optional<Raster> decodeJpegRaster(std::span<const uint8_t> bytes) {
     TjHandle handle(tjInitDecompress());
     if (!handle || bytes.empty()) {
         return std::nullopt;

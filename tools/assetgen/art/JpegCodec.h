@@ -18,5 +18,6 @@ struct JpegOptions {
 // Nothing when the compressor fails.
 std::optional<std::vector<uint8_t>> encodeJpeg(const Raster& raster, const JpegOptions& options);
 
-// Decodes to opaque 0xFFRRGGBB pixels. Nothing on malformed input.
-std::optional<Raster> decodeJpeg(std::span<const uint8_t> bytes);
+// Decodes to opaque 0xFFRRGGBB pixels. Nothing on malformed input. (Named apart from the
+// engine's decodeJpeg, which tools that read packs through the engine link as well.)
+std::optional<Raster> decodeJpegRaster(std::span<const uint8_t> bytes);

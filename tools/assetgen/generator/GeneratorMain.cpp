@@ -1,18 +1,22 @@
-// GeneratorMain.cpp: zibbet-assetgen OUTDIR writes the game's resource script, pack and icons.
+// GeneratorMain.cpp: zibbet-assetgen OUTDIR [PUZZLEDIR] writes the game's resource script, pack
+// and icons, with the puzzle catalogue built in PUZZLEDIR.
 #include "ResourceGenerator.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <thread>
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s OUTDIR [PUZZLEDIR]\n", argv[0]);
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();
-    const GeneratedResources resources = generateResources(std::max(1u, std::thread::hardware_concurrency()));
+    const GeneratedResources resources =
+        generateResources(std::max(1u, std::thread::hardware_concurrency()),
+                          argc == 3 ? std::filesystem::path(argv[2]) : std::filesystem::path());
     for (const std::string& error : resources.errors) {
         std::fprintf(stderr, "zibbet-assetgen: %s\n", error.c_str());
     }

@@ -130,7 +130,7 @@ private:
 
 } // namespace
 
-GeneratedResources generateResources(unsigned threads) {
+GeneratedResources generateResources(unsigned threads, const std::filesystem::path& puzzleDir) {
     GeneratedResources out;
     if (!allTypefacesAvailable()) {
         out.errors.push_back("a font file is missing (see the messages above)");
@@ -197,6 +197,24 @@ GeneratedResources generateResources(unsigned threads) {
         collect(artResults[i]);
         for (const EncodedImage& image : artResults[i].images) {
             assembly.addImage(image);
+        }
+    }
+    if (!puzzleDir.empty()) {
+        assembly.section("The puzzle catalogue, built by zibbet-puzzles");
+        const std::pair<const char*, const char*> puzzleFiles[] = {{"puzzle_names", "puzzle_names.txt"},
+                                                                   {"zibbet_levels", "zibbet_levels.dat"}};
+        for (const auto& [name, file] : puzzleFiles) {
+            auto bytes = readFileBytes(puzzleDir / file);
+            if (!bytes) {
+                assembly.errors.push_back("cannot read " + (puzzleDir / file).string());
+                continue;
+            }
+            if (std::string_view(name) == "puzzle_names") {
+                assembly.script.text(name, file);
+            } else {
+                assembly.script.custom(name, file);
+            }
+            assembly.addFile(PackEntry{file, std::move(*bytes)});
         }
     }
     assembly.section("Sound effects");

@@ -3,6 +3,7 @@
 
 #include "engine/resources/PackWriter.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,9 @@ struct GeneratedResources {
 };
 
 // Paints, bakes and synthesises everything on up to `threads` threads (at least one). The
-// result depends only on the source, never on the thread count or timing.
-GeneratedResources generateResources(unsigned threads);
+// result depends only on the source, never on the thread count or timing. With `puzzleDir`, the
+// puzzle catalogue built there ("zibbet_levels.dat", "puzzle_names.txt") joins the pack.
+GeneratedResources generateResources(unsigned threads, const std::filesystem::path& puzzleDir = {});
 
 // Writes OUTDIR/resource.txt, OUTDIR/resources.dat and OUTDIR/icons/*. False, with a message
 // in `error`, when a file cannot be written.

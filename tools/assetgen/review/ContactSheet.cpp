@@ -28,10 +28,10 @@ std::optional<Raster> decodePicture(const PackFiles& files, const std::string& f
     if (found == files.end()) {
         return std::nullopt;
     }
-    if (auto jpeg = decodeJpeg(found->second)) {
+    if (auto jpeg = decodeJpegRaster(found->second)) {
         return jpeg;
     }
-    return decodeGif(found->second);
+    return decodeGifRaster(found->second);
 }
 
 // An IMAGE entry as the game builds it: the picture, with the mask's blue byte as alpha.

@@ -61,8 +61,8 @@ private:
         if (found == m_files.end()) {
             return std::nullopt;
         }
-        auto jpeg = decodeJpeg(found->second);
-        return jpeg ? jpeg : decodeGif(found->second);
+        auto jpeg = decodeJpegRaster(found->second);
+        return jpeg ? jpeg : decodeGifRaster(found->second);
     }
 
     std::optional<Raster> load(const std::string& name) const {

@@ -1,0 +1,78 @@
+// PuzzleGame.h: the Puzzle rules over a PuzzleBoard: clicks, prizes leaving the board, the end tests.
+#pragma once
+
+#include "PuzzleGoal.h"
+#include "PuzzleLevel.h"
+#include "game/board/PuzzleBoard.h"
+
+#include <array>
+
+// A prize that has left the board in this step: the screen drops its picture from the place
+// (row, column) to the floor slot of that column.
+struct PuzzleRelease {
+    int kind = 0;
+    int row = 0;
+    int column = 0;
+    bool onTarget = false; // the floor slot of the column has this prize's number
+};
+
+// Each prize marker sits at its place in the grid, behind whichever balloon is there (balloons
+// rise past it; a column closing up carries it sideways with the balloon in front of it). It
+// leaves the board straight down, in the column it is in, when the balloon in front of it is
+// popped, or when the column has become too short to cover it.
+//
+// The screen calls click() for a click on a place and advance() once a frame; the board it
+// draws is board(). The end tests run in advance() once a move has been made.
+class PuzzleGame {
+public:
+    static constexpr int kMaxReleasesPerStep = puzzle::kRows * puzzle::kColumns;
+
+    // `images` and `cues` may be null and must outlive the game.
+    explicit PuzzleGame(const BalloonImageTable* images = nullptr, BoardCueSink* cues = nullptr);
+
+    // A fresh board from the level, the goal and counts from its cells, nothing released.
+    void load(const PuzzleLevel& level);
+
+    // A click on the place (row, column). A group of two or more (not popping, not over) pops:
+    // the answer is its size, and the prizes of its balloons are released (see releases()).
+    // Anything else answers 0 and changes nothing.
+    int click(int row, int column);
+    // The board moves by `seconds`; balloons rise, uncovered prizes are released, columns close
+    // up; then, once a move has been made, the end tests.
+    void advance(float seconds);
+    // advance() in small steps until nothing pops or rises any more.
+    void settle();
+    // Nothing pops or rises.
+    bool isStill() const;
+
+    // The prizes released by the last click() or advance().
+    std::span<const PuzzleRelease> releases() const { return {m_releases.data(), m_releaseCount}; }
+
+    PuzzleBoard& board() { return m_board; }
+    const PuzzleBoard& board() const { return m_board; }
+    const PuzzleSetup& setup() const { return m_setup; }
+    PuzzleGoal goal() const { return m_setup.goal; }
+    int target(int slot) const { return m_targets[static_cast<std::size_t>(slot)]; }
+    int prizesReleased() const { return m_prizesReleased; }
+    bool targetsRight() const { return m_targetsRight; }
+    bool moveMade() const { return m_moveMade; }
+    bool isOver() const { return m_result != puzzle_result::kNone; }
+    // 0 while playing, the goal when met, 32 no move left, 128 a prize on a wrong target.
+    int result() const { return m_result; }
+    bool solved() const { return isOver() && m_result < puzzle_result::kFirstFailure; }
+
+private:
+    void release(int row, int column);
+    bool goalMet() const;
+    bool stuck();
+
+    PuzzleBoard m_board;
+    PuzzleSetup m_setup;
+    std::array<int, puzzle::kFloorSlots> m_targets{};
+    int m_prizesReleased = 0;
+    bool m_targetsRight = true;
+    bool m_moveMade = false;
+    int m_result = puzzle_result::kNone;
+    std::array<PuzzleRelease, kMaxReleasesPerStep> m_releases{};
+    std::size_t m_releaseCount = 0;
+};

@@ -1,6 +1,6 @@
 // The built-in player through many Classic games in the real binary: no sanitizer report (CI
 // runs this in its sanitizer build, where a report ends the game with a failure status) and no
-// growth of resident memory once the first game has been played.
+// growth of resident memory beyond what first-use decoding of pictures adds.
 #include "GameRun.h"
 
 #include <algorithm>
@@ -14,6 +14,8 @@ namespace {
 
 const std::filesystem::path kData = ZIBBET_DATA_DIR;
 constexpr int kGames = ZIBBET_SOAK_GAMES;
+// What pictures decoded on first use may add after the first game.
+constexpr long kFirstUseBudgetKiB = 4096;
 
 // Games played, from the Classic statistics file (its first field); 0 while there is none.
 int gamesPlayed(const TempDir& home) {
@@ -91,15 +93,23 @@ TEST(Soak, TheBuiltInPlayerThroughManyClassicGamesKeepsMemoryFlat) {
     ASSERT_TRUE(memory.finished) << "games played: " << gamesPlayed(home) << "\n" << output;
     EXPECT_EQ(status, 0) << output;
     EXPECT_EQ(output.find("runtime error"), std::string::npos) << output;
-    // After the first game: while the second was played. At the end: while the last was played.
+    // After the first game: while the second was played. Pictures are decoded when first drawn,
+    // so the memory still steps up while games first show a prize or a banner (about 2 MiB over
+    // the first 16 games with seed 7); that growth is bounded by the pictures there are. A leak
+    // keeps growing: over the second half of the run the memory must stay within 1 MiB.
     const long afterFirst = memory.lowestKiB[1];
+    const long halfway = memory.lowestKiB[static_cast<std::size_t>(kGames / 2)];
     const long atEnd = memory.lowestKiB.back();
     ASSERT_GT(afterFirst, 0);
+    ASSERT_GT(halfway, 0);
     ASSERT_GT(atEnd, 0);
-    EXPECT_LE(atEnd - afterFirst, 1024) << "resident memory after game 1: " << afterFirst << " KiB, in game "
-                                        << kGames << ": " << atEnd << " KiB";
-    std::printf("soak: %d games, resident %ld KiB after the first, %ld KiB in the last\n", gamesPlayed(home),
-                afterFirst, atEnd);
+    EXPECT_LE(atEnd - halfway, 1024) << "resident memory in game " << kGames / 2 + 1 << ": " << halfway
+                                     << " KiB, in game " << kGames << ": " << atEnd << " KiB";
+    EXPECT_LE(atEnd - afterFirst, kFirstUseBudgetKiB)
+        << "resident memory after game 1: " << afterFirst << " KiB, in game " << kGames << ": " << atEnd
+        << " KiB";
+    std::printf("soak: %d games, resident %ld KiB after the first, %ld KiB halfway, %ld KiB in the last\n",
+                gamesPlayed(home), afterFirst, halfway, atEnd);
 }
 
 } // namespace

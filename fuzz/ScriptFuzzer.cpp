@@ -1,6 +1,6 @@
 // ScriptFuzzer.cpp: parses arbitrary resource scripts, loads and looks up every entry, and reads
 // every command's arguments.
-#include "engine/resources/FileSource.h"
+#include "engine/core/FileSource.h"
 #include "engine/resources/FontRecipe.h"
 #include "engine/resources/ImageRecipe.h"
 #include "engine/resources/PixelCommandArguments.h"

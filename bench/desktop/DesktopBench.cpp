@@ -62,7 +62,9 @@ public:
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        if (std::getenv("DESKTOP_BENCH_STDERR") == nullptr) {
+            posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        }
         if (posix_spawn(&m_pid, args[0], &actions, nullptr, args.data(), envp.data()) != 0) {
             m_pid = -1;
         }
@@ -442,7 +444,8 @@ std::optional<Result> measure(const Program& program, XServer& server, std::chro
         std::this_thread::sleep_for(1500ms);
         result.fade = sampleCpu(child.pid()) - before;
         pressKey(display, XK_Return); // the intro picture
-        std::this_thread::sleep_for(2s);
+        std::this_thread::sleep_for(5s); // the mascot floats in on its balloons
+
         moveTo(display, window, toWindow(program, size, 100, 470).x, toWindow(program, size, 100, 470).y);
         std::this_thread::sleep_for(1s);
         result.boardIdle = idleFor(child.pid(), idle);

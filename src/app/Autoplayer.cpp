@@ -1,14 +1,13 @@
 // Autoplayer.cpp: the built-in player, feeding clicks and keys into the main loop like a player.
 #include "Autoplayer.h"
 
-#include "AutoplayTarget.h"
-#include "ScreenManager.h"
 #include "engine/input/InputEventQueue.h"
+#include "engine/input/TypedKeys.h"
+#include "ui/AutoplayTarget.h"
+#include "ui/ScreenManager.h"
 
 namespace {
 
-constexpr int kEnter = 13;
-constexpr int kBackspace = 8;
 constexpr int kLeftButton = 0;
 
 // A press and its release; the queue hands the release to the next pass, so the game sees the
@@ -40,10 +39,10 @@ void Autoplayer::feed(int64_t, InputEventQueue& queue) {
         if (view.hasEntry && view.entryText != kName) {
             // One character a frame: a field takes the characters of one frame in code order.
             const bool onTheWay = kName.starts_with(view.entryText);
-            if (queue.push(InputEvent::character(onTheWay ? kName[view.entryText.size()] : kBackspace))) {
+            if (queue.push(InputEvent::character(onTheWay ? kName[view.entryText.size()] : kBackspaceKey))) {
                 m_wait = kPassesBetweenKeys;
             }
-        } else if (queue.push(InputEvent::character(kEnter))) {
+        } else if (queue.push(InputEvent::character(kEnterKey))) {
             m_wait = kPassesAfterAnswer;
         }
         return;

@@ -1,9 +1,7 @@
 // GameApp.h: the application object: shared services, loading, the screens and the frame.
 #pragma once
 
-#include "GameContext.h"
 #include "RestWatch.h"
-#include "ScreenManager.h"
 #include "engine/core/GamePaths.h"
 #include "engine/core/ksTimer.h"
 #include "engine/input/ksInputState.h"
@@ -11,6 +9,8 @@
 #include "engine/store/GameStats.h"
 #include "engine/store/HighScoreTable.h"
 #include "engine/store/PlayerProfile.h"
+#include "ui/GameContext.h"
+#include "ui/ScreenManager.h"
 
 #include <array>
 #include <filesystem>

@@ -1,12 +1,12 @@
 // PlaceholderScreen.cpp: the screen shown for a mode this version does not have yet.
 #include "PlaceholderScreen.h"
 
-#include "GameContext.h"
 #include "engine/resources/ksResources.h"
 #include "engine/video/ksCanvas.h"
 #include "engine/video/ksFont.h"
 #include "engine/video/ksImage.h"
-#include "frontend/widgets/NineSlice.h"
+#include "ui/GameContext.h"
+#include "ui/NineSlice.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // PlaceholderScreen.h: the screen shown for a mode this version does not have yet.
 #pragma once
 
-#include "GameScreen.h"
 #include "engine/input/ksInputState.h"
+#include "ui/GameScreen.h"
 
 struct GameContext;
 

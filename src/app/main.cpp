@@ -13,10 +13,11 @@
 #include "engine/store/ksRegistry.h"
 #include "engine/video/PngFile.h"
 #include "frontend/FrontEndScreens.h"
-#include "game/classic/screen/ClassicScreen.h"
 #include "platform/MixerSoundBackend.h"
 #include "platform/SdlKestrinOS.h"
 #include "platform/SingleInstance.h"
+#include "play/action/ActionScreen.h"
+#include "play/classic/ClassicScreen.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -104,6 +105,9 @@ std::unique_ptr<GameScreen> makeScreen(int id, GameContext& context) {
     }
     if (id == kClassicScreen) {
         return std::make_unique<ClassicScreen>(context);
+    }
+    if (id == kActionScreen) {
+        return std::make_unique<ActionScreen>(context);
     }
     return std::make_unique<PlaceholderScreen>(context, id);
 }

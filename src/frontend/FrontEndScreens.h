@@ -1,7 +1,7 @@
 // FrontEndScreens.h: makes the screens of the front end for the screen table.
 #pragma once
 
-#include "app/GameScreen.h"
+#include "ui/GameScreen.h"
 
 #include <memory>
 

@@ -2,14 +2,14 @@
 #include "HighScoreScreen.h"
 
 #include "FontOpacity.h"
-#include "FrontEndKeys.h"
-#include "app/GameContext.h"
+#include "engine/input/TypedKeys.h"
 #include "engine/resources/ksResources.h"
 #include "engine/sound/ksSoundHandle.h"
 #include "engine/store/GameStats.h"
 #include "engine/store/HighScoreTable.h"
 #include "engine/video/ksCanvas.h"
 #include "engine/video/ksFont.h"
+#include "ui/GameContext.h"
 
 #include <cstdio>
 

@@ -1,10 +1,10 @@
 // HighScoreScreen.h: the high-score table and the statistics of Classic and Action mode.
 #pragma once
 
-#include "app/GameScreen.h"
 #include "engine/input/ksInputState.h"
-#include "frontend/widgets/DialogBox.h"
-#include "frontend/widgets/DialogManager.h"
+#include "ui/DialogBox.h"
+#include "ui/DialogManager.h"
+#include "ui/GameScreen.h"
 
 struct GameContext;
 class ksFont;

@@ -2,10 +2,9 @@
 #include "OptionsPanel.h"
 
 #include "FontOpacity.h"
-#include "FrontEndKeys.h"
 #include "OptionsRules.h"
-#include "app/GameContext.h"
 #include "engine/core/ksTimer.h"
+#include "engine/input/TypedKeys.h"
 #include "engine/os/KestrinOS.h"
 #include "engine/resources/ksResources.h"
 #include "engine/sound/ksSoundHandle.h"
@@ -14,6 +13,7 @@
 #include "engine/store/ksRegistry.h"
 #include "engine/video/ksCanvas.h"
 #include "engine/video/ksImage.h"
+#include "ui/GameContext.h"
 
 #include <cstdio>
 #include <string>

@@ -1,10 +1,10 @@
 // OptionsPanel.h: the options dialog over the screen that opened it, in three variants.
 #pragma once
 
-#include "app/GameScreen.h"
 #include "engine/input/ksInputState.h"
 #include "engine/video/ksFont.h"
-#include "frontend/widgets/DialogManager.h"
+#include "ui/DialogManager.h"
+#include "ui/GameScreen.h"
 
 #include <array>
 

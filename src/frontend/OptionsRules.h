@@ -1,7 +1,7 @@
 // OptionsRules.h: how the options panel turns its controls into settings.
 #pragma once
 
-#include "frontend/widgets/DialogDescription.h"
+#include "ui/DialogDescription.h"
 
 #include <array>
 #include <cmath>

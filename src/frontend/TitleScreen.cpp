@@ -1,9 +1,7 @@
 // TitleScreen.cpp: the title screen with the main menu, the exit question and the continue question.
 #include "TitleScreen.h"
 
-#include "FrontEndKeys.h"
 #include "WebLink.h"
-#include "app/GameContext.h"
 #include "engine/core/WakeRequests.h"
 #include "engine/core/ksTimer.h"
 #include "engine/os/KestrinOS.h"
@@ -15,6 +13,7 @@
 #include "engine/video/ksCanvas.h"
 #include "engine/video/ksFont.h"
 #include "engine/video/ksImage.h"
+#include "ui/GameContext.h"
 
 #include <utility>
 
@@ -164,19 +163,11 @@ void TitleScreen::readDeveloperKeys() {
     }
 }
 
-bool TitleScreen::confirmKeyTyped() const {
-    return m_input.wasTyped(kEnterKey) || m_input.wasTyped(kSpaceKey);
-}
-
 bool TitleScreen::updateExitBox() {
     if (m_dialogs.getPressedId() >= 0) {
         m_click->play();
     }
-    m_exitBox.update();
-    if (confirmKeyTyped()) {
-        m_dialogs.pressButton(kYesId);
-    }
-    switch (m_exitBox.getResult()) {
+    switch (m_exitBox.runFrame(m_input, kYesId)) {
     case kYesId:
         // The game ends once this screen is left without a next one; keep what the player
         // changed since the last save (the current puzzle and its attempts).
@@ -195,11 +186,7 @@ bool TitleScreen::updateContinueBox() {
     if (m_dialogs.getPressedId() >= 0) {
         m_click->play();
     }
-    m_continueBox.update();
-    if (confirmKeyTyped()) {
-        m_dialogs.pressButton(kYesId);
-    }
-    const int32_t result = m_continueBox.getResult();
+    const int32_t result = m_continueBox.runFrame(m_input, kYesId);
     if (result != kYesId && result != kNoId) {
         return false;
     }

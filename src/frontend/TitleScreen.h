@@ -2,11 +2,11 @@
 #pragma once
 
 #include "DeveloperCode.h"
-#include "app/GameScreen.h"
 #include "engine/input/ksInputState.h"
-#include "frontend/widgets/DialogBox.h"
-#include "frontend/widgets/DialogManager.h"
-#include "frontend/widgets/MenuButton.h"
+#include "ui/DialogBox.h"
+#include "ui/DialogManager.h"
+#include "ui/GameScreen.h"
+#include "ui/MenuButton.h"
 
 #include <array>
 #include <string_view>
@@ -64,7 +64,6 @@ private:
     // difficulty and number of colours.
     void startFreshActionGame();
     void paintTitle();
-    bool confirmKeyTyped() const;
 
     GameContext& m_context;
     ksImage* m_title;

@@ -1,9 +1,9 @@
 // The built-in player: what it feeds into the input queue for what the screen shows.
 #include "app/Autoplayer.h"
 
-#include "app/AutoplayTarget.h"
-#include "app/ScreenManager.h"
 #include "engine/input/InputEventQueue.h"
+#include "ui/AutoplayTarget.h"
+#include "ui/ScreenManager.h"
 
 #include <string>
 #include <vector>

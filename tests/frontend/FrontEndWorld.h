@@ -1,8 +1,6 @@
 // FrontEndWorld.h: the game's services, headless, over the generated data, for the front-end tests.
 #pragma once
 
-#include "app/GameContext.h"
-#include "app/ScreenManager.h"
 #include "engine/core/GamePaths.h"
 #include "engine/core/ksTimer.h"
 #include "engine/input/ksInputState.h"
@@ -15,6 +13,8 @@
 #include "support/FakeDesktop.h"
 #include "support/FakeMixer.h"
 #include "support/TestSupport.h"
+#include "ui/GameContext.h"
+#include "ui/ScreenManager.h"
 
 #include <array>
 #include <memory>

@@ -1,8 +1,8 @@
 // MapFileSource.h: a file source over named byte strings, counting what is read.
 #pragma once
 
+#include "engine/core/FileSource.h"
 #include "engine/core/ksLog.h"
-#include "engine/resources/FileSource.h"
 
 #include <map>
 #include <string>

@@ -4,9 +4,9 @@
 #include "engine/core/FileIo.h"
 #include "engine/core/GameRandom.h"
 #include "engine/store/GameSettings.h"
-#include "game/TuningLookup.h"
 #include "game/classic/ClassicGame.h"
 #include "game/classic/ClassicStrategy.h"
+#include "game/rules/TuningLookup.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -34,7 +34,7 @@ public:
     ClassicGame* game = nullptr;
     int superPops = 0;
     void releasePrize(const ClassicPrizeRelease& release) override { pending[count++] = release.index; }
-    void showBanner(const ClassicBanner& banner) override {
+    void showBanner(const GameBanner& banner) override {
         superPops += std::strncmp(banner.line1.data(), "Super Pop!", 10) == 0 ? 1 : 0;
     }
     void landAll() {
@@ -85,7 +85,7 @@ Tally play(const TuningLookup& tuning, int skill, int colours, int games, uint32
             if (!choice) {
                 continue;
             }
-            game.pointerStep(ClassicPointer{choice->x, choice->y, false, true}, 2);
+            game.pointerStep(BoardPointer{choice->x, choice->y, false, true}, 2);
         }
         if (!game.isReadyToEnd()) {
             continue; // did not finish (never seen); not counted

@@ -1,8 +1,8 @@
 // CustomType.cpp: CUSTOM entries, raw byte files such as the puzzle layouts.
 #include "CustomType.h"
 
-#include "FileSource.h"
 #include "ResourceManager.h"
+#include "engine/core/FileSource.h"
 
 std::unique_ptr<ResourceObject> CustomType::loadFile(const std::string& fileName) {
     std::optional<std::vector<uint8_t>> bytes = manager().services().files.readWhole(fileName);

@@ -1,9 +1,9 @@
 // ResourceFile.h: the file source every loader reads through: loose files or the resource pack.
 #pragma once
 
-#include "FileSource.h"
-#include "ReadOnlyFile.h"
 #include "ResourcePack.h"
+#include "engine/core/FileSource.h"
+#include "engine/core/ReadOnlyFile.h"
 
 #include <cstdint>
 #include <filesystem>

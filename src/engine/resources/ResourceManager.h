@@ -21,7 +21,8 @@ struct ResourceServices {
     ksCanvas* canvas = nullptr;
     ksSoundSystem* soundSystem = nullptr;
     int fileMode = 2; // the file source's mode, handed on to the sound system's loader
-    // IMAGE entries read only their pictures' sizes and decode the pixels when first drawn.
+    // IMAGE entries read only their pictures' sizes and decode the pixels when first drawn;
+    // SOUND entries are decoded when they first play.
     bool decodeOnFirstUse = false;
 };
 

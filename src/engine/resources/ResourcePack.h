@@ -1,7 +1,7 @@
 // ResourcePack.h: reads named files out of the resource pack "resources.dat".
 #pragma once
 
-#include "ReadOnlyFile.h"
+#include "engine/core/ReadOnlyFile.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -2,7 +2,7 @@
 #include "ResourceScript.h"
 
 #include "ResourceType.h"
-#include "engine/store/StringTokenizer.h"
+#include "engine/core/StringTokenizer.h"
 
 #include <unordered_set>
 

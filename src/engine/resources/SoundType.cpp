@@ -24,7 +24,7 @@ bool SoundType::load(ResourceEntry& entry) {
     if (sound == nullptr || !fileName) {
         return false;
     }
-    sound->loadData(entry.name, *fileName);
+    sound->loadData(entry.name, *fileName, manager().services().decodeOnFirstUse);
     const int index = sound->findByName(entry.name);
     if (!sound->isLoaded(index)) {
         return false;

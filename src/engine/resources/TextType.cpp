@@ -1,8 +1,8 @@
 // TextType.cpp: TEXT entries, whole text files such as the settings text and the glyph tables.
 #include "TextType.h"
 
-#include "FileSource.h"
 #include "ResourceManager.h"
+#include "engine/core/FileSource.h"
 
 #include <algorithm>
 

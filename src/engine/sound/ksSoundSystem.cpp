@@ -2,9 +2,9 @@
 #include "ksSoundSystem.h"
 
 #include "SoundBackend.h"
+#include "engine/core/FileSource.h"
 #include "engine/core/Numbers.h"
 #include "engine/core/ksLog.h"
-#include "engine/resources/FileSource.h"
 
 #include <algorithm>
 
@@ -39,7 +39,7 @@ ksSoundSystem::ksSoundSystem(SoundBackend& backend, FileSource& files)
     trace("FMOD max channels: %d", m_backend.channelCount());
 }
 
-void ksSoundSystem::loadData(const std::string& name, const std::string& fileName) {
+void ksSoundSystem::loadData(const std::string& name, const std::string& fileName, bool onFirstPlay) {
     if (m_failed) {
         return;
     }
@@ -53,9 +53,15 @@ void ksSoundSystem::loadData(const std::string& name, const std::string& fileNam
     }
     const int index = m_count++;
     m_names[index] = name.substr(0, kNameLength);
+    const bool module = fileName.find(".it") != std::string::npos;
+    if (onFirstPlay && !module && index != 0) { // sound 0 may be the music
+        m_fileNames[index] = fileName;
+        m_samples[index] = kOnFirstPlay;
+        return;
+    }
     const auto bytes = m_files.readWhole(fileName);
     bool loaded = false;
-    if (fileName.find(".it") != std::string::npos) {
+    if (module) {
         loaded = bytes && m_backend.loadModule(*bytes);
         if (loaded) {
             m_hasModule = true;
@@ -70,6 +76,15 @@ void ksSoundSystem::loadData(const std::string& name, const std::string& fileNam
     }
 }
 
+void ksSoundSystem::decodeSample(int index) {
+    const auto bytes = m_files.readWhole(m_fileNames[index]);
+    m_samples[index] = bytes ? m_backend.loadSample(*bytes) : -1;
+    if (m_samples[index] < 0) {
+        trace("File %s not found.", m_fileNames[index].c_str());
+    }
+    m_fileNames[index] = {};
+}
+
 int ksSoundSystem::play(int index) {
     if (m_failed || !m_enabled) {
         return 0;
@@ -80,7 +95,13 @@ int ksSoundSystem::play(int index) {
         }
         return -1;
     }
-    if (!isSound(index) || !m_effectsEnabled || m_samples[index] < 0) {
+    if (!isSound(index) || !m_effectsEnabled) {
+        return -1;
+    }
+    if (m_samples[index] == kOnFirstPlay) {
+        decodeSample(index);
+    }
+    if (m_samples[index] < 0) {
         return -1;
     }
     const int channel = m_backend.playSample(m_samples[index], m_looped[index]);

@@ -20,8 +20,9 @@ public:
     ksSoundSystem(SoundBackend& backend, FileSource& files);
 
     // Loads `fileName` under `name` (a file whose name contains ".it" is the music module).
-    // A failed load still takes its index.
-    void loadData(const std::string& name, const std::string& fileName);
+    // A failed load still takes its index. With `onFirstPlay` an effect is only noted here and
+    // decoded the first time it plays (a failure is logged then, and it stays silent).
+    void loadData(const std::string& name, const std::string& fileName, bool onFirstPlay = false);
 
     // The effect's channel; -1 for the music, an unknown index or no free channel; 0 when sound
     // is off altogether.
@@ -43,7 +44,8 @@ public:
     bool hasFailed() const { return m_failed; }
     // Whether the sound at `index` holds a playable sample or is the loaded module.
     bool isLoaded(int index) const {
-        return isSound(index) && (m_samples[index] >= 0 || (m_hasModule && index == m_musicIndex));
+        return isSound(index) && (m_samples[index] >= 0 || m_samples[index] == kOnFirstPlay ||
+                                  (m_hasModule && index == m_musicIndex));
     }
     int count() const { return m_count; }
     int musicIndex() const { return m_musicIndex; }
@@ -51,13 +53,17 @@ public:
     bool areEffectsEnabled() const { return m_effectsEnabled; }
 
 private:
+    static constexpr int kOnFirstPlay = -2; // a sample to decode when it first plays
+
     bool isSound(int index) const { return index >= 0 && index < m_count; }
+    void decodeSample(int index);
 
     SoundBackend& m_backend;
     FileSource& m_files;
     bool m_failed = false;
     int m_count = 0;
     std::array<std::string, kCapacity> m_names;
+    std::array<std::string, kCapacity> m_fileNames; // of samples still to decode
     std::array<int, kCapacity> m_samples{};
     std::array<bool, kCapacity> m_looped{};
     bool m_hasModule = false;

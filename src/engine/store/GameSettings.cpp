@@ -1,8 +1,8 @@
 // GameSettings.cpp: the table of named tuning values read from the game's settings text.
 #include "GameSettings.h"
 
-#include "StringTokenizer.h"
 #include "engine/core/Numbers.h"
+#include "engine/core/StringTokenizer.h"
 #include "engine/core/ksLog.h"
 
 #include <algorithm>

@@ -3,8 +3,8 @@
 
 #include "LittleEndianBytes.h"
 #include "engine/core/FileIo.h"
+#include "engine/core/ReadOnlyFile.h"
 #include "engine/core/ksLog.h"
-#include "engine/resources/ReadOnlyFile.h"
 
 #include <algorithm>
 #include <limits>

@@ -2,8 +2,8 @@
 #include "HighScoreTable.h"
 
 #include "engine/core/FileIo.h"
+#include "engine/core/ReadOnlyFile.h"
 #include "engine/core/ksLog.h"
-#include "engine/resources/ReadOnlyFile.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 #include "ksFont.h"
 
 #include "engine/core/Numbers.h"
-#include "engine/store/StringTokenizer.h"
+#include "engine/core/StringTokenizer.h"
 #include "ksCanvas.h"
 #include "ksImage.h"
 
@@ -10,7 +10,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-ksFont::ksFont(ksCanvas* canvas, ksImage* sheet, std::string_view glyphTable) : m_canvas(canvas), m_sheet(sheet) {
+ksFont::ksFont(ksCanvas* canvas, ksImage* sheet, std::string_view glyphTable)
+    : m_canvas(canvas)
+    , m_sheet(sheet) {
     StringTokenizer tokens(glyphTable, ",;\n\r ");
     const int records = tokens.countTokens() / 5;
     for (int r = 0; r < records; ++r) {
@@ -52,7 +54,9 @@ float ksFont::measure(std::string_view text) const {
     return width;
 }
 
-int ksFont::getTextWidth(std::string_view text) const { return truncSat(measure(text)); }
+int ksFont::getTextWidth(std::string_view text) const {
+    return truncSat(measure(text));
+}
 
 void ksFont::drawText(std::string_view text, int x, int y, int align) const {
     if (m_opacity == 0.0f || m_sheet == nullptr || m_canvas == nullptr || text.empty()) {
@@ -80,8 +84,8 @@ void ksFont::drawText(std::string_view text, int x, int y, int align) const {
         }
         if (hasGlyph(code)) {
             const ScreenRect& glyph = *m_glyphs[code];
-            m_sheet->drawPartFaded(static_cast<int>(std::ceil(pen)), drawTop, glyph.left, glyph.top, glyph.width,
-                                   glyph.height, m_opacity);
+            m_sheet->drawPartFaded(static_cast<int>(std::ceil(pen)), drawTop, glyph.left, glyph.top,
+                                   glyph.width, glyph.height, m_opacity);
             pen += static_cast<float>(glyph.width) + m_tracking;
         }
     }

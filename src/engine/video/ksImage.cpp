@@ -4,8 +4,8 @@
 #include "GifDecoder.h"
 #include "JpegDecoder.h"
 #include "Picture.h"
+#include "engine/core/FileSource.h"
 #include "engine/core/ksLog.h"
-#include "engine/resources/FileSource.h"
 
 #include <algorithm>
 #include <exception>

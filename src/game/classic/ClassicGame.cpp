@@ -6,6 +6,7 @@
 #include "engine/core/Numbers.h"
 #include "engine/core/WakeRequests.h"
 #include "engine/core/ksLog.h"
+#include "game/rules/GameConstants.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -13,8 +14,6 @@
 
 namespace {
 
-constexpr int kThemes = 5;
-constexpr int kPrizeKinds = 6;
 // Where a prize leaves its place, from the place's top-left corner.
 constexpr int kPrizeStartDX = 14;
 constexpr int kPrizeStartDY = 18;
@@ -24,32 +23,10 @@ constexpr float kBreezeSpreadSeconds = 6.0f;
 constexpr float kBreezeWaveDelay = 0.03f;
 constexpr int kFewestForBonus = 10;
 
-// Mascot reactions.
-constexpr int kMascotCheer = 4;
-constexpr int kMascotAllPrizes = 6;
-constexpr int kMascotWon = 11;
-constexpr int kMascotLostA = 10;
-constexpr int kMascotLostB = 7;
-constexpr int kMascotLostC = 13;
-
-const char* popCueFor(int groupSize) {
-    if (groupSize <= 3) {
-        return "pop23";
-    }
-    if (groupSize <= 6) {
-        return "pop46";
-    }
-    if (groupSize <= 10) {
-        return "pop610";
-    }
-    return "pop11";
-}
-
 ClassicOptions safeOptions(const ClassicOptions& options) {
-    ClassicOptions safe{
-        std::clamp(options.skill, 0, ClassicTuning::kSkillLevels - 1),
-        std::clamp(options.colourCount, ClassicTuning::kFewestColours, ClassicTuning::kMostColours),
-        std::clamp(options.theme, 0, kThemes - 1)};
+    ClassicOptions safe{std::clamp(options.skill, 0, kSkillLevels - 1),
+                        std::clamp(options.colourCount, kFewestColours, kMostColours),
+                        std::clamp(options.theme, 0, kThemes - 1)};
     if (safe.skill != options.skill || safe.colourCount != options.colourCount ||
         safe.theme != options.theme) {
         trace("ClassicGame::newGame - options %d/%d/%d out of range, using %d/%d/%d", options.skill,
@@ -58,8 +35,8 @@ ClassicOptions safeOptions(const ClassicOptions& options) {
     return safe;
 }
 
-ClassicBanner oneLineBanner(const char* text) {
-    ClassicBanner banner;
+GameBanner oneLineBanner(const char* text) {
+    GameBanner banner;
     std::snprintf(banner.line1.data(), banner.line1.size(), "%s", text);
     return banner;
 }
@@ -190,7 +167,7 @@ ClassicStep ClassicGame::advance(float seconds) {
     if (m_releasedCount == m_prizeTotal) {
         if (!m_allPrizesFreed) {
             cue("cheer_6-10_left");
-            mascot(kMascotAllPrizes);
+            mascot(MascotCue::kAllPrizes);
             // From here on a game can no longer be taken back.
             m_undo.clear();
             m_prizeInFlight = true;
@@ -203,32 +180,18 @@ ClassicStep ClassicGame::advance(float seconds) {
 }
 
 bool ClassicGame::movesRemain() {
-    int balloons = 0;
-    for (int column = 0; column < m_board.columns(); ++column) {
-        for (int row = 0; row < m_board.rows(); ++row) {
-            const Balloon& place = m_board.cellAt(row, column);
-            if (place.isRising() || place.isPopping()) {
-                return true; // the board is still moving; ask again later
-            }
-            if (!place.isOccupied()) {
-                continue;
-            }
-            ++balloons;
-            m_board.selectCell(row, column);
-            if (m_board.findGroup() >= 2) {
-                return true;
-            }
-        }
+    const MovesTest test = testMoves(m_board);
+    if (!test.movesRemain) {
+        m_balloonsLeft = test.balloons;
+        m_allBalloonsPopped = test.balloons == 0;
     }
-    m_balloonsLeft = balloons;
-    m_allBalloonsPopped = balloons == 0;
-    return false;
+    return test.movesRemain;
 }
 
 void ClassicGame::releasePrize(int row, int column) {
     Balloon& place = m_board.cellAt(row, column);
     const int kind = place.prizeKind();
-    mascot(kMascotCheer);
+    mascot(MascotCue::kCheer);
     char prizeCue[16];
     std::snprintf(prizeCue, sizeof prizeCue, "P_%i%i", m_options.theme, kind);
     cue(prizeCue);
@@ -276,32 +239,23 @@ void ClassicGame::releasePrize(int row, int column) {
     place.removePrize();
 }
 
-ClassicPointerResult ClassicGame::pointerStep(const ClassicPointer& pointer, int minimumGroup) {
+ClassicPointerResult ClassicGame::pointerStep(const BoardPointer& pointer, int minimumGroup) {
     ClassicPointerResult result;
-    const Balloon* hit = m_board.cellAtPoint(pointer.x, pointer.y);
-    if (hit == nullptr || hit->isEmpty() || hit->isPopping() || m_noMoves) {
+    if (m_noMoves) {
         return result;
     }
-    result.groupSize = m_board.findGroup();
+    result.groupSize = groupUnderPointer(m_board, pointer);
+    if (result.groupSize == 0) {
+        return result;
+    }
     const bool poppable = result.groupSize >= minimumGroup;
     if (poppable && pointer.leftReleased) {
         popGroup(result.groupSize, result);
     } else if (pointer.leftReleased) {
         cue("pop0");
     }
-    if (!poppable) {
-        return result;
-    }
-    for (Balloon* member : m_board.group()) {
-        member->requestJiggle();
-        if (pointer.leftHeld) {
-            member->refreshImage(true, true);
-        } else if (pointer.leftReleased) {
-            member->clearImage();
-            member->startPopping();
-        } else {
-            member->refreshImage(true, false);
-        }
+    if (poppable) {
+        showGroupUnderPointer(m_board, pointer);
     }
     return result;
 }
@@ -313,13 +267,13 @@ void ClassicGame::popGroup(int groupSize, ClassicPointerResult& result) {
                               m_tuning.bigGroupBonus[skill], m_superPopThreshold, m_multiplier};
     const GroupScore points = scoreGroup(rule, groupSize, m_superPopRun);
     if (points.superPop) {
-        ClassicBanner superPop;
+        GameBanner superPop;
         std::snprintf(superPop.line1.data(), superPop.line1.size(), "Super Pop!  %d Balloons!", groupSize);
         superPop.line2Format = "%s Bonus!";
         superPop.line2Number = points.bonus;
         superPop.font2 = "font_dlg_med";
         banner(superPop);
-        mascot(kMascotCheer);
+        mascot(MascotCue::kCheer);
         cue("superpop");
     }
     m_score = addPoints(m_score, points.points);
@@ -340,17 +294,17 @@ ClassicEnd ClassicGame::endGame() {
     end.balloonsLeft = m_balloonsLeft;
     if (!end.won) {
         const float draw = static_cast<float>(gameRandom()) / kGameRandomMax;
-        mascot(draw < 0.33f ? kMascotLostA : draw < 0.66f ? kMascotLostB : kMascotLostC);
+        mascot(draw < 0.33f ? MascotCue::kSlump : draw < 0.66f ? MascotCue::kFidget : MascotCue::kSigh);
         banner(oneLineBanner("No Moves Left!"));
         return end;
     }
 
-    mascot(kMascotWon);
+    mascot(MascotCue::kWon);
     const int skill = m_options.skill;
     if (m_allBalloonsPopped) {
         end.bonus = clearBonusPoints(m_tuning.clearBonus[skill], m_multiplier);
         m_score = addPoints(m_score, end.bonus);
-        ClassicBanner allPopped = oneLineBanner("All Balloons Popped!");
+        GameBanner allPopped = oneLineBanner("All Balloons Popped!");
         allPopped.line2Format = "BONUS %s pts";
         allPopped.line2Number = end.bonus;
         allPopped.font2 = "font_dlg_head";
@@ -358,7 +312,7 @@ ClassicEnd ClassicGame::endGame() {
     } else if (m_balloonsLeft > kFewestForBonus) {
         banner(oneLineBanner("Next time leave 10 or fewer balloons for a bonus!"));
     } else {
-        ClassicBanner fewLeft;
+        GameBanner fewLeft;
         if (m_balloonsLeft == 1) {
             std::snprintf(fewLeft.line1.data(), fewLeft.line1.size(), "1 balloon left!");
         } else {
@@ -408,19 +362,13 @@ void ClassicGame::clearNoMoves() {
 }
 
 void ClassicGame::cue(const char* name) {
-    if (m_listener != nullptr) {
-        m_listener->requestCue(name);
-    }
+    sendCue(m_listener, name);
 }
 
 void ClassicGame::mascot(int cueNumber) {
-    if (m_listener != nullptr) {
-        m_listener->requestMascotCue(cueNumber);
-    }
+    sendMascotCue(m_listener, cueNumber);
 }
 
-void ClassicGame::banner(const ClassicBanner& banner) {
-    if (m_listener != nullptr) {
-        m_listener->showBanner(banner);
-    }
+void ClassicGame::banner(const GameBanner& banner) {
+    sendBanner(m_listener, banner);
 }

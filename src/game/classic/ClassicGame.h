@@ -7,6 +7,7 @@
 #include "ClassicUndoHistory.h"
 #include "game/board/ClassicBoard.h"
 #include "game/board/PrizeShelf.h"
+#include "game/rules/GroupClick.h"
 
 #include <array>
 #include <cstdint>
@@ -18,14 +19,6 @@ struct ClassicOptions {
     int skill = 0;       // 0 to 2
     int colourCount = 5; // 3 to 6
     int theme = 0;       // prize theme, 0 to 4
-};
-
-// This frame's pointer over the board.
-struct ClassicPointer {
-    int x = 0;
-    int y = 0;
-    bool leftHeld = false;
-    bool leftReleased = false; // released in this frame: a click
 };
 
 struct ClassicPointerResult {
@@ -99,7 +92,7 @@ public:
     // left button is held and pops it on release when it has at least `minimumGroup` balloons
     // (2, or 1 in the hidden mode). A click on a smaller group requests "pop0" and changes
     // nothing.
-    ClassicPointerResult pointerStep(const ClassicPointer& pointer, int minimumGroup);
+    ClassicPointerResult pointerStep(const BoardPointer& pointer, int minimumGroup);
     // No group of two is left and no prize is in flight.
     bool isReadyToEnd() const { return m_noMoves && !m_prizeInFlight && !m_ended; }
     // Decides the game: won when every prize was freed, with the bonus for the balloons left
@@ -147,7 +140,7 @@ private:
     bool movesRemain();
     void cue(const char* name);
     void mascot(int cueNumber);
-    void banner(const ClassicBanner& banner);
+    void banner(const GameBanner& banner);
 
     ClassicBoard m_board;
     PrizeShelf m_shelf;

@@ -1,23 +1,7 @@
 // ClassicListener.h: what the Classic rules ask the screen to show and play.
 #pragma once
 
-#include "game/board/BoardCueSink.h"
-
-#include <array>
-#include <cstdint>
-
-// A parachute banner of one or two lines. The second line, when there is one, is `line2Format`
-// with its one "%s" replaced by `line2Number` written with thousands separators (the screen's
-// font does the formatting).
-struct ClassicBanner {
-    static constexpr std::size_t kTextCapacity = 64;
-
-    std::array<char, kTextCapacity> line1{};
-    const char* font1 = "font_dlg_med";
-    const char* line2Format = nullptr;
-    int32_t line2Number = 0;
-    const char* font2 = nullptr;
-};
+#include "game/rules/RulesEvents.h"
 
 // A prize leaving the board for its shelf slot. The screen starts prize object `index` with it:
 // it falls from the start point and lands with its picture centred on the slot's position.
@@ -34,16 +18,9 @@ struct ClassicPrizeRelease {
     int slotY = 0;
 };
 
-// Implemented by the Classic screen. Every operation has an empty default, so tests and tools
-// listen only to what they need. The rules call it from inside their own operations; a listener
-// must not call back into the rules.
-class ClassicListener : public BoardCueSink {
+// The shared events, and the prizes only Classic frees.
+class ClassicListener : public RulesListener {
 public:
-    // A sound cue by name ("pop23", "superpop", "P_%i%i", ...).
-    void requestCue(const char*) override {}
-    // A reaction of the mascot (cue numbers as the mascot defines them).
-    virtual void requestMascotCue(int) {}
-    virtual void showBanner(const ClassicBanner&) {}
     virtual void releasePrize(const ClassicPrizeRelease&) {}
 
 protected:

@@ -1,35 +1,9 @@
-// ClassicScoring.h: the points of pops, super pops, prizes and end-of-game bonuses.
+// ClassicScoring.h: the points of freed prizes and of the end-of-game bonuses.
 #pragma once
 
+#include "game/rules/PopScoring.h"
+
 #include <cstdint>
-
-// Points are computed in 32-bit floating point, as the multipliers are, and added to the integer
-// score with truncation toward zero, saturating at the int32 limits. The Action rules score
-// their pops with the same functions and their own keys.
-
-// T(m) = m (m + 1) / 2, and 0 for m <= 0: the triangular steps of the size and height bonuses.
-int64_t triangular(int m);
-
-// What one pop is worth and whether it was a super pop.
-struct GroupScoreRule {
-    int32_t groupPopPoints = 0; // base points of every group
-    int32_t extraPopPoints = 0; // per step of the triangular size bonus T(size - 2)
-    int32_t bigGroupBonus = 0;  // per super pop, times the run of super pops
-    int32_t superPopThreshold = 0;
-    float multiplier = 0.0f;
-};
-
-struct GroupScore {
-    float points = 0.0f; // multiplier applied; the floating score shows its truncation
-    bool superPop = false;
-    int32_t bonus = 0; // the super pop bonus, bigGroupBonus x run, as the banner shows it
-};
-
-// Scores a pop of `groupSize` balloons. A group at or above the threshold extends
-// `superPopRun` and adds bigGroupBonus x run to the points whatever the multiplier; any other
-// group ends the run. A multiplier of 0 (a missing key) or one that is not finite counts as 0:
-// the bonus is then added as it stands instead of being divided by the multiplier.
-GroupScore scoreGroup(const GroupScoreRule& rule, int groupSize, int32_t& superPopRun);
 
 // The points of a freed prize that has landed, multiplier applied: prizePoints x T(rows - row)
 // by the row it left (row 0 at the top scores most), or lastPrize for the last prize of a game.
@@ -41,6 +15,3 @@ int32_t clearBonusPoints(int32_t clearBonus, float multiplier);
 // End-of-game bonus with 1 to 10 balloons left: trunc((notClearBonus - penalty x left) x
 // multiplier); the caller adds it only when positive.
 int32_t fewLeftBonusPoints(int32_t notClearBonus, int32_t balloonPenalty, int balloonsLeft, float multiplier);
-
-// score + points, truncated toward zero and saturated.
-int32_t addPoints(int32_t score, double points);

@@ -1,19 +1,12 @@
 // ClassicStrategy.h: the built-in player's choice of the next group to pop in a Classic game.
 #pragma once
 
+#include "game/rules/GroupClick.h"
+
 #include <cstdint>
 #include <optional>
 
 class BalloonBoard;
-
-struct BoardMove {
-    int row = 0;
-    int column = 0;
-    int groupSize = 0;
-    // Where to click: the middle of the place at (row, column) on screen.
-    int x = 0;
-    int y = 0;
-};
 
 // A prize-minded player: among the groups of at least `minimumGroup` balloons, it takes the one
 // that removes the most balloons still standing over an unreleased prize marker (each prize is

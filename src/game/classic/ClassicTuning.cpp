@@ -3,7 +3,7 @@
 
 #include "engine/core/Numbers.h"
 #include "engine/core/ksLog.h"
-#include "game/TuningLookup.h"
+#include "game/rules/TuningLookup.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,18 +17,6 @@ namespace {
 constexpr int32_t kMostRows = 10;
 constexpr int32_t kMostPrizes = 15;
 constexpr int32_t kLowestPrizeRow = 15;
-
-float readMultiplier(const TuningLookup& settings, int colourCount) {
-    char key[32];
-    std::snprintf(key, sizeof key, "%dBalloonsMultiplier", colourCount);
-    const std::string text = settings.getString(key);
-    const double value = parseDecimalFloat(text);
-    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) {
-        trace("ClassicTuning::read - %s is not a usable multiplier, using 0", key);
-        return 0.0f;
-    }
-    return static_cast<float>(value);
-}
 
 } // namespace
 
@@ -55,9 +43,7 @@ ClassicTuning ClassicTuning::read(const TuningLookup& settings) {
     for (const auto& [name, values] : keys) {
         settings.getIntArray(name, *values);
     }
-    for (int colours = kFewestColours; colours <= kMostColours; ++colours) {
-        tuning.multiplier[colours - kFewestColours] = readMultiplier(settings, colours);
-    }
+    tuning.multiplier = readColourMultipliers(settings);
     tuning.clamp();
     return tuning;
 }

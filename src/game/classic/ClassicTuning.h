@@ -1,17 +1,15 @@
 // ClassicTuning.h: the Classic tuning values, one per skill level, as read from the game settings.
 #pragma once
 
+#include "game/rules/GameConstants.h"
+#include "game/rules/TuningLookup.h"
+
 #include <array>
 #include <cstdint>
-
-class TuningLookup;
 
 // Every value is zero until read, so a key missing from the settings reads as 0 rather than as
 // whatever memory held. Reading clamps the board-shape values into what a board can hold.
 struct ClassicTuning {
-    static constexpr int kSkillLevels = 3;
-    static constexpr int kFewestColours = 3;
-    static constexpr int kMostColours = 6;
     static constexpr int kColourCounts = kMostColours - kFewestColours + 1;
     using PerSkill = std::array<int32_t, kSkillLevels>;
 
@@ -29,7 +27,7 @@ struct ClassicTuning {
     PerSkill minPrizeRow{};                         // classicMinPrizeRow: counted from 1 at the top
     PerSkill maxPrizeRow{};                         // classicMaxPrizeRow: counted from 1 at the top
     // "%dBalloonsMultiplier" for 3 to 6 colours: the factor applied to all points of a game.
-    std::array<float, kColourCounts> multiplier{};
+    ColourMultipliers multiplier{};
 
     // Reads every Classic key and the four multipliers, then clamps. A multiplier that does not
     // parse to a finite number reads as 0, with one trace line.

@@ -2,7 +2,7 @@
 #include "PuzzleNames.h"
 
 #include "engine/core/Numbers.h"
-#include "engine/store/StringTokenizer.h"
+#include "engine/core/StringTokenizer.h"
 
 #include <algorithm>
 #include <cstdio>

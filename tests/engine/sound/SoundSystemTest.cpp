@@ -64,6 +64,24 @@ TEST_F(SoundFixture, MusicIsTheModuleAndEffectsPlayOnFreeChannels) {
     EXPECT_FALSE(mixer.modulePaused);
 }
 
+TEST_F(SoundFixture, EffectsLoadedForFirstPlayAreDecodedWhenTheyFirstPlay) {
+    LogCapture log;
+    ksSoundSystem sound(mixer, files);
+    sound.loadData("music", "music.it", true);
+    sound.loadData("pop", "pop.wav", true);
+    sound.loadData("gone", "gone.wav", true);
+    EXPECT_EQ(sound.musicIndex(), 0) << "the music is loaded at once";
+    EXPECT_EQ(mixer.samplesLoaded, 0);
+    EXPECT_TRUE(sound.isLoaded(1));
+    EXPECT_EQ(sound.playByName("pop"), 0);
+    EXPECT_EQ(sound.playByName("pop"), 1);
+    EXPECT_EQ(mixer.samplesLoaded, 1) << "decoded once";
+    EXPECT_EQ(log.count("File gone.wav not found."), 0);
+    EXPECT_EQ(sound.playByName("gone"), -1);
+    EXPECT_EQ(sound.playByName("gone"), -1);
+    EXPECT_EQ(log.count("File gone.wav not found."), 1) << "a missing file is named once, when first played";
+}
+
 TEST_F(SoundFixture, VolumesMapToTheMixerLevels) {
     ksSoundSystem sound(mixer, files);
     sound.loadData("music", "music.it");

@@ -1,7 +1,7 @@
 // The settings table: exact-name lookups over the settings text, and the tokenizer under them.
 #include "engine/store/GameSettings.h"
 
-#include "engine/store/StringTokenizer.h"
+#include "engine/core/StringTokenizer.h"
 #include "support/TestSupport.h"
 
 #include <limits>

@@ -2,9 +2,8 @@
 #include "game/classic/ClassicGame.h"
 
 #include "../BoardGrid.h"
+#include "../FakeSettings.h"
 #include "engine/core/GameRandom.h"
-#include "engine/store/GameSettings.h"
-#include "game/TuningLookup.h"
 #include "support/TestSupport.h"
 
 #include <algorithm>
@@ -21,28 +20,6 @@ namespace {
 using ::testing::AnyOf;
 using ::testing::Contains;
 using ::testing::ElementsAre;
-
-// Tuning values in the settings-text form the game reads, given as "name=value" words.
-class FakeSettings final : public TuningLookup {
-public:
-    void getIntArray(const char* name, std::span<int32_t> out) const override {
-        m_text.getIntArray(name, out);
-    }
-    std::string getString(const char* name) const override { return m_text.getString(name); }
-    // The first entry of a name wins, so words set later replace earlier ones.
-    void set(std::string_view words) {
-        std::string text;
-        std::istringstream in{std::string(words)};
-        for (std::string word; in >> word;) {
-            const std::size_t equals = word.find('=');
-            text += word.substr(0, equals + 1) + "\n" + word.substr(equals + 1) + "\n";
-        }
-        m_text.setGameSettings(text + m_text.text());
-    }
-
-private:
-    GameSettings m_text;
-};
 
 // The worked example's values, the same for every skill level, with one prize by default;
 // `changes` are "name=value" words that replace them.
@@ -62,7 +39,7 @@ FakeSettings exampleSettings(std::string_view changes = "") {
 struct Recorder final : ClassicListener {
     std::vector<std::string> cues;
     std::vector<int> mascot;
-    std::vector<ClassicBanner> banners;
+    std::vector<GameBanner> banners;
     std::vector<ClassicPrizeRelease> releases;
     int breezes = 0; // kept apart: the breeze blows on its own clock
 
@@ -74,7 +51,7 @@ struct Recorder final : ClassicListener {
         }
     }
     void requestMascotCue(int cue) override { mascot.push_back(cue); }
-    void showBanner(const ClassicBanner& banner) override { banners.push_back(banner); }
+    void showBanner(const GameBanner& banner) override { banners.push_back(banner); }
     void releasePrize(const ClassicPrizeRelease& release) override { releases.push_back(release); }
     int count(const std::string& cue) const {
         return static_cast<int>(std::count(cues.begin(), cues.end(), cue));
@@ -104,7 +81,7 @@ protected:
         game.board().recountColumns();
     }
 
-    ClassicPointer over(int row, int column, bool held = false, bool released = false) const {
+    BoardPointer over(int row, int column, bool held = false, bool released = false) const {
         return {game.board().columnX(column) + 14, game.board().rowY(row, column) + 18, held, released};
     }
     ClassicPointerResult click(int row, int column, int minimumGroup = 2) {

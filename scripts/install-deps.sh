@@ -38,5 +38,29 @@ if [[ $(id -u) -ne 0 ]]; then
   sudo=(sudo)
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+# Another package manager (an unattended upgrade, a second CI job) may hold the apt or dpkg lock
+# for a while: wait for it, up to five minutes in all, instead of failing at once.
+lock_wait_seconds=${ZIBBET_APT_LOCK_WAIT_SECONDS:-300}
+lock_poll_seconds=${ZIBBET_APT_LOCK_POLL_SECONDS:-10}
+apt_waiting_for_lock() {
+  local deadline=$((SECONDS + lock_wait_seconds)) log
+  log=$(mktemp)
+  while true; do
+    if "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=$((deadline - SECONDS > 0 ? deadline - SECONDS : 1)) "$@" \
+      2>"$log"; then
+      rm -f "$log"
+      return 0
+    fi
+    if ! grep -qi "lock" "$log" || ((SECONDS >= deadline)); then
+      cat "$log" >&2
+      rm -f "$log"
+      return 1
+    fi
+    echo "install-deps: waiting for another package manager to release its lock" >&2
+    sleep "$lock_poll_seconds"
+  done
+}
+
+apt_waiting_for_lock update -qq
+apt_waiting_for_lock install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,6 +1,7 @@
 // GameApp.cpp: the application object: shared services, loading, the screens and the frame.
 #include "GameApp.h"
 
+#include "engine/core/FileIo.h"
 #include "engine/core/GameRandom.h"
 #include "engine/core/WakeRequests.h"
 #include "engine/core/ksLog.h"
@@ -121,7 +122,12 @@ void GameApp::loadSavedData() {
         }
         break;
     case ProfileLoad::OtherBuild:
-        // Saved data from another build is discarded as a whole.
+        // Saved data from another build is discarded as a whole; the scores and statistics are
+        // copied aside first, since a damaged profile takes this path too.
+        keepPreviousCopy(m_highScores.file());
+        for (const GameStats& stats : m_stats) {
+            keepPreviousCopy(stats.file());
+        }
         m_settings.resetSettings();
         m_settings.saveSettings();
         m_profile.reset(themesOnStart, puzzlesOnStart);

@@ -5,8 +5,10 @@
 #include "Harness.h"
 #include "PlaceholderScreen.h"
 #include "ResourceCheck.h"
+#include "engine/core/FileIo.h"
 #include "engine/core/GamePaths.h"
 #include "engine/core/GameRandom.h"
+#include "engine/core/ProcessSignals.h"
 #include "engine/core/ksLog.h"
 #include "engine/store/ksRegistry.h"
 #include "engine/video/PngFile.h"
@@ -55,6 +57,28 @@ std::filesystem::path findDataDirectory() {
         }
     }
     return exe / "data";
+}
+
+// Problems with the command line's folders and files that would otherwise only show as an
+// empty game or a missing picture at the end of a run. Empty when all is well.
+std::string checkPathsGiven(const CommandLine& options) {
+    std::error_code error;
+    if (options.data) {
+        if (!std::filesystem::is_directory(*options.data, error)) {
+            return "the data folder " + options.data->string() + " does not exist";
+        }
+        if (!holdsGameData(*options.data)) {
+            return "the data folder " + options.data->string() + " holds no resource.txt or resources.dat";
+        }
+    }
+    for (const ShotRequest& shot : options.shots) {
+        const std::filesystem::path folder = shot.file.has_parent_path() ? shot.file.parent_path() : ".";
+        if (shot.file.filename().empty() || !std::filesystem::is_directory(folder, error)) {
+            return "cannot write the screenshot " + shot.file.string() + ": " + folder.string() +
+                   " is not a folder";
+        }
+    }
+    return {};
 }
 
 // First run: a 640 x 480 window centred on the desktop; a desktop that is too small ends the game.
@@ -115,6 +139,12 @@ int main(int argc, char** argv) {
         }
     }
 
+    if (const std::string problem = checkPathsGiven(*options); !problem.empty()) {
+        std::fprintf(stderr, "zibbet: %s\n", problem.c_str());
+        return 1;
+    }
+    installProcessSignalHandlers();
+
     const GamePaths paths =
         options->home ? GamePaths::underHome(*options->home) : GamePaths::fromEnvironment();
     if (!paths.createAll()) {
@@ -128,7 +158,7 @@ int main(int argc, char** argv) {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         ksLog::attach(stderr);
         MixerSoundBackend mixer;
-        const int failed = checkResources(dataDir, paths.stateDir, &mixer, stdout);
+        const int failed = checkResources(dataDir, paths.stateDir, &mixer, stdout, requiredResources());
         ksLog::close();
         return failed == 0 ? 0 : 1;
     }
@@ -142,6 +172,10 @@ int main(int argc, char** argv) {
 
     if (!ksLog::open(paths.stateDir / "log.txt")) {
         std::fputs("Error: Failed to open LOG file\n", stderr);
+    }
+    // Only the first instance gets here, so no other save can be in progress.
+    for (const auto& dir : {paths.configDir, paths.dataDir, paths.stateDir}) {
+        removeStaleTemporaries(dir);
     }
     if (options->headless) {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
@@ -200,6 +234,9 @@ int main(int argc, char** argv) {
         os.setLoopObserver(nullptr);
         app.saveOnExit();
         status = harness.allShotsWritten() ? 0 : 1;
+        if (status != 0) {
+            std::fputs("zibbet: a screenshot could not be written (see log.txt)\n", stderr);
+        }
         if (options->headless && app.brokenRests() > 0) {
             // On a desktop each of these would have frozen the picture until the next input.
             std::fprintf(stderr, "zibbet: %d frames changed the picture during a rest (see the log)\n",

@@ -2,6 +2,7 @@
 #include "PlayScreen.h"
 
 #include "PlayPieces.h"
+#include "engine/core/FileIo.h"
 #include "engine/core/WakeRequests.h"
 #include "engine/core/ksTimer.h"
 #include "engine/resources/ksResources.h"
@@ -48,7 +49,8 @@ PlayScreen::PlayScreen(GameContext& context, const PlayScreenDesign& design)
     , m_nameEntryDialog(m_dialogs, *this, context.timer)
     , m_pauseDialog(m_dialogs, *this, context.timer)
     , m_introDialog(m_dialogs, *this, context.timer)
-    , m_helpDialog(m_dialogs, *this, context.timer) {
+    , m_helpDialog(m_dialogs, *this, context.timer)
+    , m_saveFailedDialog(m_dialogs, *this, context.timer) {
     ksResources& resources = context.resources;
     m_balloonImages.load(
         [&resources](const char* name) -> const ksImage* { return resources.getImage(name); });
@@ -115,6 +117,10 @@ void PlayScreen::beginFrame() {
 bool PlayScreen::stepState() {
     if (m_paused) {
         return m_leave;
+    }
+    // A failed save is told while the game waits for the player, never over another dialog.
+    if (m_state == kPlaying && !isDialogOpen() && takeSaveFailureNotice()) {
+        openDialog(m_saveFailedDialog);
     }
     if (m_state == kFinished) {
         return true;
@@ -298,7 +304,8 @@ void PlayScreen::openHelp() {
 
 bool PlayScreen::isDialogOpen() const {
     return m_newGameDialog.isOpen() || m_mainMenuDialog.isOpen() || m_nameEntryDialog.isOpen() ||
-           m_introDialog.isOpen() || m_helpDialog.isOpen() || m_pauseDialog.isOpen();
+           m_introDialog.isOpen() || m_helpDialog.isOpen() || m_pauseDialog.isOpen() ||
+           m_saveFailedDialog.isOpen();
 }
 
 void PlayScreen::askNewGame() {

@@ -152,6 +152,7 @@ public:
     DialogBox& pauseDialog() { return m_pauseDialog; }
     DialogBox& introDialog() { return m_introDialog; }
     DialogBox& helpDialog() { return m_helpDialog; }
+    DialogBox& saveFailedDialog() { return m_saveFailedDialog; }
     MenuButton& menuButton(int id) { return m_buttons[static_cast<std::size_t>(id)]; }
     SoundCues& cues() { return m_cues; }
     const ksInput& input() const { return m_input; }
@@ -202,7 +203,8 @@ protected:
 private:
     // The first steps of every frame: the input snapshots and the frame time.
     void beginFrame();
-    // Unless paused, the step of the current state; answers what update answers.
+    // Unless paused, the step of the current state (first telling the player, once, that a save
+    // failed); answers what update answers.
     bool stepState();
     template <typename Effect, std::size_t Count>
     Effect* takeFromPool(EffectPool<Effect, Count>& pool);
@@ -236,6 +238,8 @@ private:
     DialogBox m_pauseDialog;
     DialogBox m_introDialog;
     DialogBox m_helpDialog;
+    // Tells the player once per run that a save failed (a full disk, a read-only home).
+    DialogBox m_saveFailedDialog;
     std::array<const ksImage*, kHelpPages> m_helpPages{};
     int m_helpPage = 0;
     int m_helpX = 0;

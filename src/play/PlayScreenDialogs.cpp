@@ -60,6 +60,12 @@ void PlayScreen::buildDialogs() {
     help.closeId = kOkId;
     help.defaultId = kOkId;
     m_helpDialog.layout() = help;
+
+    DialogSpec saveFailed = dialogSpec(
+        "Scores Not Saved", "Your scores and statistics\ncannot be saved.\nThe disk may be full.", 470, 220);
+    addButton(saveFailed, kOkId, "OK", {235, 170, 132, 40});
+    saveFailed.defaultId = kOkId;
+    m_saveFailedDialog.layout() = saveFailed;
 }
 
 void PlayScreen::drawDialogPicture(const ksImage* picture, float opacity) const {
@@ -88,6 +94,13 @@ void PlayScreen::frameTick() {
         drawDialogPicture(m_introPicture, m_introDialog.getOpacity());
         if (result == kOkId) {
             closeDialog(m_introDialog);
+        }
+        ksInput::clearAll();
+    }
+
+    if (m_saveFailedDialog.isOpen()) {
+        if (m_saveFailedDialog.runFrame(m_input, kOkId) == kOkId) {
+            closeDialog(m_saveFailedDialog);
         }
         ksInput::clearAll();
     }

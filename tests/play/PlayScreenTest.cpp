@@ -3,10 +3,12 @@
 #include "play/PlayScreen.h"
 
 #include "PlayWorld.h"
+#include "engine/core/FileIo.h"
 #include "engine/sound/ksSoundSystem.h"
 #include "engine/video/ksImage.h"
 #include "game/board/BalloonBoard.h"
 #include "play/SoundCues.h"
+#include "support/TestSupport.h"
 
 #include <cstdlib>
 
@@ -152,6 +154,32 @@ TEST_F(PlayScreenTest, FocusLossUnderAnotherDialogPausesWithoutThePauseBox) {
     EXPECT_FALSE(screen.isPaused());
     frame();
     EXPECT_GT(screen.playSteps, steps);
+}
+
+// A full disk fails every later save; the player hears of it once, in a small dialog shown while
+// the game waits for a move, and play goes on after OK.
+TEST_F(PlayScreenTest, AFailedSaveIsToldOnceInASmallDialog) {
+    resetSaveFailureReports();
+    startPlaying(screen, kClassicScreen);
+    frames(2);
+    EXPECT_FALSE(screen.saveFailedDialog().isOpen());
+
+    TempDir dir;
+    injectWriteFailureAfter(0);
+    EXPECT_FALSE(writeFileAtomically(dir / "stats0.bin", bytesOf("sixteen bytes...")));
+    frame();
+    EXPECT_TRUE(screen.saveFailedDialog().isOpen());
+    answerWithEnter(screen, screen.saveFailedDialog());
+    EXPECT_TRUE(buttonsInScene());
+
+    EXPECT_FALSE(writeFileAtomically(dir / "stats0.bin", bytesOf("sixteen bytes...")));
+    EXPECT_FALSE(writeFileAtomically(dir / "hsinfo.bin", bytesOf("scores")));
+    injectWriteFailureAfter(-1);
+    const int steps = screen.playSteps;
+    frames(3);
+    EXPECT_FALSE(screen.saveFailedDialog().isOpen()) << "told once per run";
+    EXPECT_GT(screen.playSteps, steps);
+    resetSaveFailureReports();
 }
 
 TEST_F(PlayScreenTest, HelpPagesWrapBothWays) {

@@ -94,8 +94,9 @@ ProcessResult runProcess(const std::filesystem::path& program, const std::vector
     return result;
 }
 
-pid_t startProcess(const std::filesystem::path& program, const std::vector<std::string>& arguments) {
-    return spawn(program, arguments, "/dev/null", {});
+pid_t startProcess(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                   const std::filesystem::path& output, const std::vector<std::string>& environment) {
+    return spawn(program, arguments, output.c_str(), environment);
 }
 
 int finishProcess(pid_t pid, std::chrono::milliseconds timeout) {

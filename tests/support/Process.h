@@ -20,7 +20,10 @@ ProcessResult runProcess(const std::filesystem::path& program, const std::vector
                          std::chrono::milliseconds timeout = std::chrono::seconds(60),
                          const std::vector<std::string>& environment = {});
 
-// Starts a process in the background (output discarded); the caller stops it.
-pid_t startProcess(const std::filesystem::path& program, const std::vector<std::string>& arguments);
+// Starts a process in the background, its output (both streams) going to `output`, with the extra
+// "NAME=value" `environment` entries; the caller stops it.
+pid_t startProcess(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                   const std::filesystem::path& output = "/dev/null",
+                   const std::vector<std::string>& environment = {});
 // Waits up to `timeout` for it to end; kills it otherwise. Answers its exit code or -1.
 int finishProcess(pid_t pid, std::chrono::milliseconds timeout);

@@ -1,6 +1,8 @@
 // ReadOnlyFile.cpp: a regular file opened for reading only, with its size known up front.
 #include "ReadOnlyFile.h"
 
+#include "engine/core/ksLog.h"
+
 #include <algorithm>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,6 +17,7 @@ std::optional<ReadOnlyFile> ReadOnlyFile::open(const std::filesystem::path& path
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0) {
         ::close(fd);
+        trace("ReadOnlyFile::open - %s is not a regular file", path.c_str());
         return std::nullopt;
     }
     std::FILE* file = ::fdopen(fd, "rb");

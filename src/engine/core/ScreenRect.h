@@ -25,14 +25,20 @@ struct ScreenRect {
     constexpr void setPosition(int32_t x, int32_t y) {
         left = x;
         top = y;
-        right = left + width - 1;
-        bottom = top + height - 1;
+        right = farEdge(left, width);
+        bottom = farEdge(top, height);
     }
     constexpr void setSize(int32_t w, int32_t h) {
         width = w;
         height = h;
-        right = left + width - 1;
-        bottom = top + height - 1;
+        right = farEdge(left, width);
+        bottom = farEdge(top, height);
+    }
+    // start + extent - 1, held at the int32 limits: a rectangle read from a damaged file may sit
+    // anywhere, and its edges must not overflow.
+    static constexpr int32_t farEdge(int32_t start, int32_t extent) {
+        const int64_t edge = int64_t{start} + extent - 1;
+        return static_cast<int32_t>(std::clamp<int64_t>(edge, INT32_MIN, INT32_MAX));
     }
 
     constexpr int64_t area() const { return int64_t{width} * height; }

@@ -1,6 +1,8 @@
 // ksLog.cpp: the diagnostic log file and the printf-style trace writer.
 #include "ksLog.h"
 
+#include "FileIo.h"
+
 #include <cstdarg>
 #include <cstdio>
 
@@ -13,10 +15,15 @@ bool g_attached = false; // the stream belongs to someone else: never closed her
 
 bool ksLog::open(const std::filesystem::path& path) {
     close();
-    g_log = std::fopen(path.c_str(), "w");
+    // Created afresh and never through a link, so a link planted at the log's name cannot
+    // make the game overwrite another file.
+    g_log = createFreshFile(path);
     if (g_log == nullptr) {
         return false;
     }
+    // Unbuffered: every line reaches the file at once, and a line the disk refuses is not kept
+    // back to be retried by the next one.
+    std::setvbuf(g_log, nullptr, _IONBF, 0);
     // __DATE__ is "Mmm dd yyyy" with the day padded by a blank, __TIME__ is "hh:mm:ss".
     write("Start of log: " __DATE__ ", " __TIME__ "\n");
     write("\n");
@@ -49,8 +56,15 @@ void ksLog::write(std::string_view text) {
     if (g_log == nullptr) {
         return;
     }
-    std::fwrite(text.data(), 1, text.size(), g_log);
-    std::fflush(g_log);
+    const bool written =
+        std::fwrite(text.data(), 1, text.size(), g_log) == text.size() && std::fflush(g_log) == 0;
+    if (!written) {
+        // A full disk must not silence the log: what the file refuses goes to standard error.
+        std::clearerr(g_log);
+        if (g_log != stderr) {
+            std::fwrite(text.data(), 1, text.size(), stderr);
+        }
+    }
 }
 
 void trace(const char* format, ...) {

@@ -5,6 +5,28 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
+
+namespace {
+
+// Names from the resource script stay inside the data folder: no absolute path and no ".."
+// step (either slash counts as a separator, as the script may be written with either).
+bool staysInsideDataFolder(std::string_view name) {
+    if (!name.empty() && (name.front() == '/' || name.front() == '\\')) {
+        return false;
+    }
+    std::size_t start = 0;
+    while (start <= name.size()) {
+        const std::size_t end = std::min(name.find_first_of("/\\", start), name.size());
+        if (name.substr(start, end - start) == "..") {
+            return false;
+        }
+        start = end + 1;
+    }
+    return true;
+}
+
+} // namespace
 
 ResourceFile::ResourceFile(std::filesystem::path dataDir, int mode)
     : m_dataDir(std::move(dataDir)) {
@@ -22,6 +44,10 @@ void ResourceFile::setMode(int mode) {
 
 bool ResourceFile::open(const std::string& name) {
     close();
+    if (!staysInsideDataFolder(name)) {
+        trace("ResourceFile::open - %s is outside the data folder; refused", name.c_str());
+        return false;
+    }
     if (m_mode == Pack) {
         // The pack is opened once and its directory read once, however many files are read.
         if (!m_pack) {

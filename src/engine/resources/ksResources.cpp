@@ -6,6 +6,7 @@
 #include "ImageType.h"
 #include "SoundType.h"
 #include "TextType.h"
+#include "engine/core/FileIo.h"
 #include "engine/core/ksLog.h"
 #include "engine/sound/ksSoundHandle.h"
 #include "engine/sound/ksSoundSystem.h"
@@ -13,7 +14,7 @@
 #include "engine/video/ksImage.h"
 
 #include <cstdio>
-#include <fstream>
+#include <span>
 
 ksResources::ksResources(ksCanvas* canvas, int fileMode, std::filesystem::path dataDir,
                          std::filesystem::path stateDir, SoundBackend* soundBackend)
@@ -46,10 +47,9 @@ bool ksResources::load(const std::string& scriptName) {
 void ksResources::writeDump() const {
     const std::filesystem::path path = m_stateDir / kDumpFileName;
     const std::string text = m_manager.dump();
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) {
+    // Replaced as a whole through a fresh temporary, so a link at the dump's name is never
+    // followed and a refused write (a full disk, a file-size limit) is only logged.
+    if (!replaceFileContents(path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()))) {
         trace("ksResources::load - Could not write %s", path.c_str());
     }
 }

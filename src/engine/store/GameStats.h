@@ -18,6 +18,7 @@ public:
     // The statistics of mode `index` (0 Classic, 2 Action): "stats<index>.bin" inside `dataDir`.
     static GameStats forMode(const std::filesystem::path& dataDir, int index);
     static std::string fileNameFor(int index);
+    const std::filesystem::path& file() const { return m_file; }
 
     // Sets every counter to 0, then reads the file over them. False when the file cannot be
     // opened or holds fewer than 16 bytes (then the fields read so far keep their values).

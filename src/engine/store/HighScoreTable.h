@@ -23,6 +23,7 @@ public:
     static HighScoreTable forGame(const std::filesystem::path& dataDir);
 
     int listCount() const { return static_cast<int>(m_lists.size()); }
+    const std::filesystem::path& file() const { return m_file; }
 
     // The list operations; an index outside the table gives the neutral answer (false, 0, null,
     // -1) with one trace line.

@@ -130,21 +130,25 @@ void ksRegistry::encodeSettings(std::span<uint8_t, kSettingsSize> out) const {
 }
 
 void ksRegistry::decodeSettings(std::span<const uint8_t, kSettingsSize> in) {
-    m_windowRect = ScreenRect{getI32(in, 0),  getI32(in, 4),  getI32(in, 8),
-                              getI32(in, 12), getI32(in, 16), getI32(in, 20)};
+    // Every edge is checked before any arithmetic: a damaged or crafted record may hold values
+    // near the int32 limits. The stored right and bottom edges are derived, so they are rebuilt
+    // from the position and size rather than trusted.
+    const int32_t top = getI32(in, 0), left = getI32(in, 4), width = getI32(in, 16), height = getI32(in, 20);
     m_windowed = in[24];
     m_windowedUnavailable = in[25];
     m_enhancedCursor = in[26];
     m_fullScreenDepth = getU32(in, 28);
     m_desktopDepth = getU32(in, 32);
 
-    // A damaged record must not produce an unusable window: keep the edges in step and fall
-    // back to the defaults for values no display accepts.
-    const bool sizeUsable = m_windowRect.width >= 160 && m_windowRect.width <= 16384 &&
-                            m_windowRect.height >= 120 && m_windowRect.height <= 16384;
-    const int32_t x = m_windowRect.left, y = m_windowRect.top;
-    m_windowRect.setSize(sizeUsable ? m_windowRect.width : 640, sizeUsable ? m_windowRect.height : 480);
-    m_windowRect.setPosition(x, y);
+    // A damaged record must not produce an unusable window: fall back to the defaults for
+    // values no display accepts (the OS layer re-centres a window that is on no display).
+    const bool sizeUsable =
+        width >= 160 && width <= kMaxWindowExtent && height >= 120 && height <= kMaxWindowExtent;
+    const bool positionUsable = left >= -kMaxWindowCoordinate && left <= kMaxWindowCoordinate &&
+                                top >= -kMaxWindowCoordinate && top <= kMaxWindowCoordinate;
+    m_windowRect = ScreenRect{};
+    m_windowRect.setSize(sizeUsable ? width : 640, sizeUsable ? height : 480);
+    m_windowRect.setPosition(positionUsable ? left : 1, positionUsable ? top : 1);
     m_windowed = m_windowed != 0 ? 1 : 0;
     m_windowedUnavailable = m_windowedUnavailable != 0 ? 1 : 0;
     m_enhancedCursor = m_enhancedCursor != 0 ? 1 : 0;

@@ -16,6 +16,9 @@
 class ksRegistry {
 public:
     static constexpr std::size_t kSettingsSize = 36;
+    // Bounds a stored window rectangle must keep to be used as it is.
+    static constexpr int32_t kMaxWindowExtent = 16384;
+    static constexpr int32_t kMaxWindowCoordinate = 1 << 20;
 
     ksRegistry(const std::string& applicationName, uint8_t versionMajor, uint8_t versionMinor,
                std::filesystem::path configDir);

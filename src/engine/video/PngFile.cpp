@@ -39,7 +39,12 @@ bool writePng(const std::filesystem::path& path, const uint32_t* pixels, int wid
         return false;
     }
     encoded.resize(size);
-    return writeFileAtomically(path, encoded);
+    // A picture is not the player's data: a refused write is reported here, not as a lost save.
+    if (!replaceFileContents(path, encoded)) {
+        trace("writePng - could not write %s", path.c_str());
+        return false;
+    }
+    return true;
 }
 
 std::optional<PngPicture> readPng(const std::filesystem::path& path) {

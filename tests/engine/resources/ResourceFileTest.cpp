@@ -135,4 +135,21 @@ TEST_F(ResourceFileTest, TheWorkingDirectoryIsNeverSearchedAndWithoutAPackEveryN
     EXPECT_EQ(files.readWhole("A.TXT"), bytesOf("A"));
 }
 
+// A script may only name files inside the data folder: an absolute path or a ".." step would
+// let a crafted script read any file on the machine.
+TEST_F(ResourceFileTest, NamesReachingOutsideTheDataFolderAreRefused) {
+    std::filesystem::create_directory(dir / "inner");
+    writeText(dir / "inner" / "secret.txt", "secret");
+    ResourceFile inner{dir / "inner" / "data", ResourceFile::LooseFiles};
+    std::filesystem::create_directory(dir / "inner" / "data");
+    writeText(dir / "inner" / "data" / "fine..name.txt", "fine");
+    for (const char* name :
+         {"/etc/hostname", "../secret.txt", "sub/../../secret.txt", "..\\secret.txt", "\\etc\\hostname"}) {
+        EXPECT_FALSE(inner.open(name)) << name;
+        EXPECT_FALSE(files.readWhole(name).has_value()) << name;
+    }
+    EXPECT_EQ(log.count("is outside the data folder"), 10);
+    EXPECT_EQ(inner.readWhole("fine..name.txt"), bytesOf("fine"));
+}
+
 } // namespace

@@ -72,6 +72,32 @@ TEST_F(StoreFixture, DamagedSettingsStillGiveAUsableWindow) {
     EXPECT_EQ(store.fullScreenDepth(), 32u);
 }
 
+// Edges near the int32 limits must not overflow (UBSan watches this in CI) and must not reach
+// the window: the position falls back to the default one, which the OS layer re-centres.
+TEST_F(StoreFixture, CraftedSettingsNearTheInt32LimitsAreRefusedBeforeAnyArithmetic) {
+    const std::pair<int32_t, int32_t> corners[] = {
+        {INT32_MAX, INT32_MAX}, {INT32_MIN, 10}, {10, INT32_MAX - 100}, {(1 << 20) + 1, 0}};
+    for (const auto& [left, top] : corners) {
+        std::vector<unsigned char> record(ksRegistry::kSettingsSize, 0);
+        const int32_t fields[6] = {top, left, INT32_MAX, INT32_MIN, 800, 600};
+        for (int f = 0; f < 6; ++f) {
+            for (int b = 0; b < 4; ++b) {
+                record[f * 4 + b] = static_cast<unsigned char>(static_cast<uint32_t>(fields[f]) >> (8 * b));
+            }
+        }
+        record[28] = 32;
+        ASSERT_TRUE(store.saveSettings());
+        writeBytes(dir.path() / "config" / "Settings", record);
+        ASSERT_TRUE(store.loadSettings());
+        EXPECT_EQ(store.windowRect(), ScreenRect::fromPositionSize(1, 1, 800, 600)) << left << "," << top;
+    }
+    ScreenRect rect;
+    rect.setPosition(INT32_MAX, INT32_MIN);
+    rect.setSize(INT32_MAX, INT32_MAX);
+    EXPECT_EQ(rect.right, INT32_MAX);
+    EXPECT_EQ(rect.bottom, -2);
+}
+
 TEST_F(StoreFixture, ProfileRoundTripsAndMissingProfileIsNotRead) {
     PlayerProfile profile;
     EXPECT_EQ(loadPlayerProfile(store, profile), ProfileLoad::NotRead);

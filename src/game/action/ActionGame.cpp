@@ -260,12 +260,7 @@ void ActionGame::popGroup(int groupSize, ActionFrame& frame) {
                               m_tuning.bigGroupBonus[m_skill], m_superPopThreshold, m_multiplier};
     const GroupScore points = scoreGroup(rule, groupSize, m_superPopRun);
     if (points.superPop) {
-        GameBanner superPop;
-        std::snprintf(superPop.line1.data(), superPop.line1.size(), "Super Pop!  %d Balloons!", groupSize);
-        superPop.line2Format = "%s Bonus!";
-        superPop.line2Number = points.bonus;
-        superPop.font2 = "font_dlg_med";
-        sendBanner(m_listener, superPop);
+        sendBanner(m_listener, superPopBanner(groupSize, points.bonus));
         mascot(MascotCue::kCheer);
     }
     m_score = addPoints(m_score, points.points);

@@ -267,12 +267,7 @@ void ClassicGame::popGroup(int groupSize, ClassicPointerResult& result) {
                               m_tuning.bigGroupBonus[skill], m_superPopThreshold, m_multiplier};
     const GroupScore points = scoreGroup(rule, groupSize, m_superPopRun);
     if (points.superPop) {
-        GameBanner superPop;
-        std::snprintf(superPop.line1.data(), superPop.line1.size(), "Super Pop!  %d Balloons!", groupSize);
-        superPop.line2Format = "%s Bonus!";
-        superPop.line2Number = points.bonus;
-        superPop.font2 = "font_dlg_med";
-        banner(superPop);
+        banner(superPopBanner(groupSize, points.bonus));
         mascot(MascotCue::kCheer);
         cue("superpop");
     }

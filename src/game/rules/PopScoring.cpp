@@ -1,9 +1,11 @@
 // PopScoring.cpp: what a popped group is worth, and adding points to a score.
 #include "PopScoring.h"
 
+#include "RulesEvents.h"
 #include "engine/core/Numbers.h"
 
 #include <cmath>
+#include <cstdio>
 
 float usableMultiplier(float multiplier) {
     return std::isfinite(multiplier) ? multiplier : 0.0f;
@@ -51,4 +53,13 @@ const char* popCueFor(int groupSize) {
         return "pop610";
     }
     return "pop11";
+}
+
+GameBanner superPopBanner(int groupSize, int32_t bonus) {
+    GameBanner banner;
+    std::snprintf(banner.line1.data(), banner.line1.size(), "Super Pop!  %d Balloons!", groupSize);
+    banner.line2Format = "%s Bonus!";
+    banner.line2Number = bonus;
+    banner.font2 = "font_dlg_med";
+    return banner;
 }

@@ -20,6 +20,9 @@ struct GameBanner {
     const char* font2 = nullptr;
 };
 
+// "Super Pop!  n Balloons!" over "bonus Bonus!": what every mode shows for a super pop.
+GameBanner superPopBanner(int groupSize, int32_t bonus);
+
 // Implemented by a mode's screen. Every operation has an empty default, so tests and tools
 // listen only to what they need. The rules call it from inside their own operations; a listener
 // must not call back into the rules.

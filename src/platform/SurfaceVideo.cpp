@@ -46,10 +46,14 @@ void SurfaceVideo::release() {
 bool SurfaceVideo::attachSurface() {
     SDL_Surface* surface = SDL_GetWindowSurface(window());
     if (surface == nullptr) {
-        trace("SurfaceVideo - no window surface: %s", SDL_GetError());
+        if (!m_surfaceMissing) { // said once, not every frame, until a surface comes back
+            trace("SurfaceVideo - no window surface: %s", SDL_GetError());
+        }
+        m_surfaceMissing = true;
         m_surface = nullptr;
         return false;
     }
+    m_surfaceMissing = false;
     if (surface != m_surface || surface->w != m_surfaceWidth || surface->h != m_surfaceHeight) {
         m_surface = surface;
         m_surfaceWidth = surface->w;

@@ -53,4 +53,5 @@ private:
     std::vector<uint32_t> m_row;
     std::vector<SDL_Rect> m_updates;
     bool m_refreshAll = true;
+    bool m_surfaceMissing = false;
 };

@@ -1,8 +1,7 @@
 // zibbet-action-rounds: plays many seeded Action games with the built-in player at its human
 // pace and reports how many rounds each skill level wins and how long round 1 lasts, to tune the
 // Action settings by measurement.
-#include "assetgen/audio/AudioAssets.h"
-#include "engine/core/FileIo.h"
+#include "TuningSettings.h"
 #include "engine/core/GameRandom.h"
 #include "engine/store/GameSettings.h"
 #include "game/action/ActionGame.h"
@@ -129,13 +128,7 @@ int main(int argc, char** argv) {
         }
     }
     GameSettings settings;
-    if (settingsFile.empty()) {
-        const GeneratedFile file = generateGameSettings();
-        settings.setGameSettings(std::string(file.bytes.begin(), file.bytes.end()));
-    } else if (const auto bytes = readFileBytes(settingsFile)) {
-        settings.setGameSettings(std::string(bytes->begin(), bytes->end()));
-    } else {
-        std::fprintf(stderr, "cannot read %s\n", settingsFile.c_str());
+    if (!loadTuningSettings(settings, settingsFile)) {
         return 1;
     }
     const ActionTuning tuning = ActionTuning::read(SettingsTuning(settings));

@@ -1,7 +1,6 @@
 // zibbet-classic-winrates: plays many Classic deals with the built-in player and reports how
 // often each skill level and colour count is won, to tune the Classic settings by measurement.
-#include "assetgen/audio/AudioAssets.h"
-#include "engine/core/FileIo.h"
+#include "TuningSettings.h"
 #include "engine/core/GameRandom.h"
 #include "engine/store/GameSettings.h"
 #include "game/classic/ClassicGame.h"
@@ -123,13 +122,7 @@ int main(int argc, char** argv) {
         }
     }
     GameSettings settings;
-    if (settingsFile.empty()) {
-        const GeneratedFile file = generateGameSettings();
-        settings.setGameSettings(std::string(file.bytes.begin(), file.bytes.end()));
-    } else if (const auto bytes = readFileBytes(settingsFile)) {
-        settings.setGameSettings(std::string(bytes->begin(), bytes->end()));
-    } else {
-        std::fprintf(stderr, "cannot read %s\n", settingsFile.c_str());
+    if (!loadTuningSettings(settings, settingsFile)) {
         return 1;
     }
     const SettingsTuning tuning(settings);

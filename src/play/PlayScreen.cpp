@@ -221,6 +221,14 @@ void PlayScreen::draw() {
     if (m_state == kFinished || isDialogOpen()) {
         return;
     }
+    if (m_state == kFadingIn || m_state == kFadingOut) {
+        drawTransition();
+    } else {
+        drawPlay();
+    }
+}
+
+void PlayScreen::drawTransition() {
     if (m_state == kFadingOut) {
         m_lastPicture.drawFaded(0, 0, m_fader.value());
     } else if (m_fader.isRunning()) {

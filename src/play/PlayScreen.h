@@ -92,8 +92,8 @@ public:
     void enter() override;
     bool update() override;
     void setFocusLost(bool lost) override;
-    // The backdrop while it fades in, the last picture while it fades out; nothing when
-    // finished or under a dialog.
+    // Nothing when finished or under a dialog; the fades while fading in or out; otherwise the
+    // mode's picture (drawPlay).
     void draw() override;
     // Paints the backdrop when it is fully shown, lets the dialogs repaint, then draws.
     void redraw() override;
@@ -159,6 +159,11 @@ public:
     const ksInput& previousInput() const { return m_previousInput; }
 
 protected:
+    // The backdrop while it fades in, the last picture while it fades out, the backdrop
+    // painted once the fade is over.
+    void drawTransition();
+    // The picture between the fades; the base has only its backdrop.
+    virtual void drawPlay() { drawTransition(); }
     // Opens `box` unless a dialog is already open (the request is then lost). The menu buttons
     // leave the scene while it shows, so they neither react nor draw.
     void openDialog(DialogBox& box);

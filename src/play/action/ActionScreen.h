@@ -53,7 +53,7 @@ public:
     // After a finished game the saved game (or a new one) fades in; every entry starts the
     // Action music.
     void enter() override;
-    void draw() override;
+    void drawPlay() override;
     BalloonBoard& getBoard() override { return m_game.board(); }
     // A new game from the saved one, or from round 0 when there is none.
     void resetPresentation() override;

@@ -21,14 +21,7 @@ constexpr float kPulseRate = 6.0f;
 
 } // namespace
 
-void ActionScreen::draw() {
-    if (state() == kFinished || isDialogOpen()) {
-        return;
-    }
-    if (state() == kFadingIn || state() == kFadingOut) {
-        PlayScreen::draw();
-        return;
-    }
+void ActionScreen::drawPlay() {
     context().canvas.selectFrame();
     drawMeter();
     drawNumbers();

@@ -51,9 +51,9 @@ public:
     // On the first entry and after a finished game a new game fades in; every entry starts the
     // Classic music.
     void enter() override;
-    // The fading backdrop; during play the score, the board with its prize markers, then the
+    // Between the fades: the score, the board with its prize markers, then the
     // scene (buttons, effects, prizes, mascot) in depth order.
-    void draw() override;
+    void drawPlay() override;
     BalloonBoard& getBoard() override { return m_game.board(); }
     // A new game: the base part, the tuning values, a new seed and a fresh deal.
     void resetPresentation() override;

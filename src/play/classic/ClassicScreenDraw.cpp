@@ -18,14 +18,7 @@ constexpr float kBalloonOverMarkerOpacity = 0.1f;
 
 } // namespace
 
-void ClassicScreen::draw() {
-    if (state() == kFinished || isDialogOpen()) {
-        return;
-    }
-    if (state() == kFadingIn || state() == kFadingOut) {
-        PlayScreen::draw();
-        return;
-    }
+void ClassicScreen::drawPlay() {
     context().canvas.selectFrame();
     drawScore();
     drawPlayArea();

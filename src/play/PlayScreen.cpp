@@ -336,6 +336,11 @@ void PlayScreen::runMenuButtons() {
     for (MenuButton& button : m_buttons) {
         button.update();
     }
+    // Escape is the keyboard's way to the main-menu button (the question it asks, in every mode).
+    if (m_input.wasTyped(kEscapeKey) && !isDialogOpen()) {
+        menuButtonClicked(kMainMenuButton);
+        return;
+    }
     if (!m_input.isReleased()) {
         return;
     }

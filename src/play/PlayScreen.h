@@ -81,6 +81,8 @@ public:
     static constexpr int kNoId = 4;
     static constexpr int kNextPageId = 7;
     static constexpr int kPrevPageId = 8;
+    // The menu button that asks whether to leave for the main menu.
+    static constexpr int kMainMenuButton = 3;
 
     PlayScreen(GameContext& context, const PlayScreenDesign& design);
     ~PlayScreen() override;

@@ -106,6 +106,9 @@ void PlayScreen::frameTick() {
     }
 
     if (m_mainMenuDialog.isOpen()) {
+        if (m_input.wasTyped(kEscapeKey)) {
+            m_dialogs.pressButton(kNoId); // Escape again: back to the game
+        }
         const int32_t result = m_mainMenuDialog.runFrame(m_input, kYesId);
         if (result == kYesId) {
             // The fade-out ends the screen without a switch request: back to the screen before.

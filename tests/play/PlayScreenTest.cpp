@@ -243,6 +243,28 @@ TEST_F(PlayScreenTest, NoAnswersTheMainMenuQuestionAndPlayGoesOn) {
     EXPECT_EQ(screen.state(), PlayScreen::kPlaying);
 }
 
+TEST_F(PlayScreenTest, EscapeAsksTheMainMenuQuestionAndEscapeAgainGoesBackToTheGame) {
+    startPlaying(screen, kClassicScreen);
+    typeKey(kEscapeKey);
+    ASSERT_TRUE(screen.mainMenuDialog().isOpen());
+    waitUntilInteractive(screen);
+    typeKey(kEscapeKey);
+    ASSERT_TRUE(runUntil([&] { return !screen.mainMenuDialog().isOpen(); }, 60));
+    EXPECT_EQ(screen.state(), PlayScreen::kPlaying);
+    EXPECT_FALSE(screen.isLeaving());
+    EXPECT_TRUE(buttonsInScene());
+}
+
+TEST_F(PlayScreenTest, EscapeUnderAnotherDialogLeavesThatDialogAlone) {
+    startPlaying(screen, kClassicScreen);
+    screen.openDialog(screen.helpDialog());
+    waitUntilInteractive(screen);
+    typeKey(kEscapeKey);
+    frames(3);
+    EXPECT_TRUE(screen.helpDialog().isOpen());
+    EXPECT_FALSE(screen.mainMenuDialog().isOpen());
+}
+
 TEST_F(PlayScreenTest, OnlyOneDialogOpensAtATime) {
     startPlaying(screen, kClassicScreen);
     screen.askNewGame();

@@ -179,6 +179,10 @@ bool SdlKestrinOS::initVideo(int depth, bool windowed) {
     }
     if (!m_options.headless) {
         SDL_SetWindowFullscreen(m_window, windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+        if (windowed && baredesktop::lacksWindowManager(m_window)) {
+            // No window manager gives the window its old size back; SDL keeps the display's.
+            SDL_SetWindowSize(m_window, kGameWidth, kGameHeight);
+        }
         baredesktop::matchWindowToReportedGeometry(m_window);
     }
     return m_video->init(depth == 16 ? 16 : 32);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "PuzzleThumbnails.h"
+#include "engine/video/ksImage.h"
 #include "game/puzzle/SelectorPage.h"
 #include "ui/DialogBox.h"
 
@@ -14,7 +15,6 @@ class GameScreen;
 class PlayerProfile;
 class PuzzleCatalog;
 class ksFont;
-class ksImage;
 class ksInput;
 class ksRegistry;
 struct GameContext;
@@ -86,6 +86,10 @@ public:
     bool isCancelled() const { return m_cancelled; }
     bool wasOpenedOnEntry() const { return m_openedOnEntry; }
     const SelectorProgress& progress() const { return m_progress; }
+    // The bottom line as it shows; empty when none shows.
+    const SelectorLine& nextUnlockLine() const { return m_nextUnlockLine; }
+    // The information lines of the hovered puzzle as last drawn.
+    const SelectorInfo& info() const { return m_info; }
     const PuzzleThumbnails& thumbnails() const { return m_thumbnails; }
 
     // Turns the page as the page buttons do (nothing past the first or last page); answers
@@ -94,34 +98,46 @@ public:
     bool nextPage();
 
 private:
+    static constexpr int kSlots = selector_page::kSlots;
+
     void buildLayout();
-    void updateHover(const ksInput& input, const PlayerProfile& profile);
-    void pressed(int32_t id, PlayerProfile& profile);
-    // Where a slot's picture sits on the screen, and the rectangle of its button.
+    void showPage(int first);
+    // The slot whose button holds the screen point, or -1.
+    int slotAt(int x, int y) const;
+    void updateHover(int x, int y, const PlayerProfile& profile);
+    void pressed(int32_t id, const PlayerProfile& profile);
+    void refreshInfo(const PlayerProfile& profile);
+    int dialogLeft() const;
+    int dialogTop() const;
+    // The top-left corner of a slot's picture on the screen.
     int pictureX(int slot) const;
     int pictureY(int slot) const;
 
     GameContext& m_context;
     const PuzzleCatalog& m_catalog;
     CuePlayer& m_cues;
+    DialogManager& m_dialogs;
     DialogBox m_box;
     PuzzleThumbnails m_thumbnails;
     ksFont* m_font;
     const ksImage* m_background;
     const ksImage* m_locked;
     const ksImage* m_passed;
-    // Transparent faces of the six picture buttons, so the dialog gives them their size.
+    // The invisible faces of the six picture buttons, which give the buttons their size.
     ksImage m_slotFace;
 
     SelectorProgress m_progress{};
     int m_first = 0;
     int m_hovered = -1;
-    // The picture under the pointer, unlocked or not: it is lifted while hovered.
+    // The unlocked picture under the pointer, lifted while it is there; -1 for none.
     int m_pointedSlot = -1;
     int m_chosen = -1;
     bool m_cancelled = true;
     bool m_openedOnEntry = false;
+    // A closing press has been taken; the dialog is fading out.
     bool m_closing = false;
+    SelectorLine m_pageTitle;
+    SelectorLine m_nextUnlockLine;
     // The information lines of the hovered puzzle, formatted when it changes.
     int m_linesFor = -2;
     SelectorInfo m_info;

@@ -213,6 +213,10 @@ void KestrinOS::activate() {
 void KestrinOS::deactivate() {
     showSystemCursor(true);
     m_active = false;
+    // Keys let go while another window has the focus never report it (Alt of Alt+Tab): a later
+    // Enter must not count as Alt+Enter.
+    ksInputState::instance().setKey(kAltKey, false);
+    m_switchKeyDown = false;
     if (m_application != nullptr) {
         m_application->setFocusLost(true);
     }

@@ -49,6 +49,10 @@ struct PlayScreenDesign {
     int optionsScreen = kOptionsScreen;
     int buttonDepth = 0;
     std::array<MenuButtonDesign, kMenuButtons> buttons{};
+    // The plaque the score is written on: floating scores end just short of it. None when empty.
+    ScreenRect scorePlaque = ScreenRect::fromPositionSize(0, 0, 0, 0);
+    // Inside the board's frame: banners show only here, and never over the frame's border.
+    ScreenRect bannerArea = ScreenRect::fromPositionSize(0, 0, 640, 480);
 };
 
 // The base owns what every mode needs in the same way: the input snapshots, the scene of

@@ -78,7 +78,7 @@ ScreenRect BannerMessage::plateRect() const {
 }
 
 void BannerMessage::paintPlate() {
-    if (m_plate.isEmpty()) {
+    if (m_plate.isEmpty() || m_plateWidth <= 0 || m_plateHeight <= 0) {
         return;
     }
     const int width = m_plateWidth, height = m_plateHeight;
@@ -153,8 +153,10 @@ void BannerMessage::start(std::string_view line1, const ksFont* font1, std::stri
             ++shown;
         }
     }
-    m_plateWidth = std::min(widest + 2 * kPlatePadX, kPlateMaxWidth);
-    m_plateHeight = std::min(height + std::max(shown - 1, 0) * kLineGap + 2 * kPlatePadY, kPlateMaxHeight);
+    // Without a line to show (no font at all) there is no plate either.
+    m_plateWidth = shown > 0 ? std::min(widest + 2 * kPlatePadX, kPlateMaxWidth) : 0;
+    m_plateHeight =
+        shown > 0 ? std::min(height + (shown - 1) * kLineGap + 2 * kPlatePadY, kPlateMaxHeight) : 0;
     paintPlate();
     m_dismissed = false;
     // The sign starts with its lines just above the screen and reaches kOpenY at the fall time.
@@ -222,8 +224,10 @@ void BannerMessage::draw() {
     if (isParachuteOpen() && !m_dismissed && m_para != nullptr) {
         m_para->draw(m_x - m_para->getWidth() / 2, m_y - m_para->getHeight() - kParaGap);
     }
-    const ScreenRect plate = plateRect();
-    m_plate.drawPart(plate.left, plate.top, 0, 0, m_plateWidth, m_plateHeight);
+    if (m_plateWidth > 0 && m_plateHeight > 0) {
+        const ScreenRect plate = plateRect();
+        m_plate.drawPart(plate.left, plate.top, 0, 0, m_plateWidth, m_plateHeight);
+    }
     int top = m_y;
     for (const Line& line : m_lines) {
         if (line.font == nullptr) {

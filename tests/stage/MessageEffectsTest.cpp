@@ -172,6 +172,15 @@ TEST_F(Messages, ABannerShowsOnlyLinesThatHaveAFontAndCutsLongLines) {
         banner.draw();
     }
     EXPECT_FALSE(banner.isActive()) << "no parachute picture or cues needed";
+
+    banner.start("lost", nullptr); // no font at all: neither lines nor plate
+    screen.canvas.setTracking(true);
+    for (int i = 0; i < 100; ++i) {
+        clock.step(kFrame);
+        banner.update();
+        banner.draw();
+    }
+    EXPECT_TRUE(screen.canvas.dirtyList().items().empty());
 }
 
 TEST_F(Messages, AFloatingScoreWaitsItsDelayArrivesAfterItsFlightTimeAndFadesInAQuarterSecond) {

@@ -107,6 +107,17 @@ std::vector<ImageAsset> inflatePictures() {
     return out;
 }
 
+std::vector<ImageAsset> burstPictures() {
+    std::vector<ImageAsset> out;
+    for (int c = 0; c <= kGoldColour; ++c) {
+        for (int frame = 0; frame < kBurstFrames; ++frame) {
+            out.push_back(sprite("balloon_burst" + std::to_string(c) + "_" + std::to_string(frame),
+                                 paintBalloonBurst(c, frame)));
+        }
+    }
+    return out;
+}
+
 std::vector<ImageAsset> prizePictures() {
     std::vector<ImageAsset> out;
     out.push_back(sprite("prize", paintPrizeMarker()));
@@ -159,6 +170,7 @@ std::vector<ArtJob> artCatalogue() {
     jobs.push_back({"Action play screen", actionPictures});
     jobs.push_back({"Balloons", balloonPictures});
     jobs.push_back({"Balloons", inflatePictures});
+    jobs.push_back({"Balloons", burstPictures});
     jobs.push_back({"Prizes, presents and the parachute", prizePictures});
     constexpr std::size_t kFramesPerJob = 11;
     jobs.push_back({"Mascot", [] {

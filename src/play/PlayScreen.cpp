@@ -39,7 +39,7 @@ PlayScreen::PlayScreen(GameContext& context, const PlayScreenDesign& design)
     , m_titleFont(context.resources.getFont("font_dlg_head"))
     , m_messageFont(context.resources.getFont("font_dlg_med"))
     , m_cues(context.resources, context.sound)
-    , m_banners(context.timer, context.resources.getImage("para"), &m_cues)
+    , m_banners(context.canvas, context.timer, context.resources.getImage("para"), &m_cues)
     , m_popEffects(context.timer)
     , m_floatingScores(context.timer, context.resources.getFont("font_carrot"))
     , m_buttons(makeButtons(design, context.timer, std::make_index_sequence<kMenuButtons>{}))
@@ -54,6 +54,7 @@ PlayScreen::PlayScreen(GameContext& context, const PlayScreenDesign& design)
     ksResources& resources = context.resources;
     m_balloonImages.load(
         [&resources](const char* name) -> const ksImage* { return resources.getImage(name); });
+    m_bursts.load([&resources](const char* name) -> const ksImage* { return resources.getImage(name); });
     char name[32];
     for (int theme = 0; theme < kThemes; ++theme) {
         for (int kind = 0; kind < kPrizeKinds; ++kind) {
@@ -393,8 +394,15 @@ Effect* PlayScreen::takeFromPool(EffectPool<Effect, Count>& pool) {
 
 BannerMessage* PlayScreen::spawnBanner(std::string_view line1, const ksFont* font1, std::string_view line2,
                                        const ksFont* font2) {
+    // One sign at a time: the ones showing drop away as the new one falls in.
+    for (BannerMessage& showing : m_banners.members()) {
+        if (showing.isActive() && m_scene.list().contains(&showing)) {
+            showing.dismiss();
+        }
+    }
     BannerMessage* banner = takeFromPool(m_banners);
     if (banner != nullptr) {
+        banner->setArea(m_design.bannerArea);
         banner->start(line1, font1, line2, font2);
         m_scene.add(banner);
     }
@@ -406,15 +414,18 @@ FloatingScore* PlayScreen::spawnFloatingScore(ksFont* font, float startX, float 
     FloatingScore* score = takeFromPool(m_floatingScores);
     if (score != nullptr) {
         score->start(font, startX, startY, endX, endY, value, delay, flightTime);
+        if (m_design.scorePlaque.width > 0 && m_design.scorePlaque.height > 0) {
+            score->stopBefore(m_design.scorePlaque);
+        }
         m_scene.add(score);
     }
     return score;
 }
 
-PopEffect* PlayScreen::spawnPopEffect(const ksImage* picture, float centreX, float centreY) {
+PopEffect* PlayScreen::spawnPopEffect(const BurstPictures::Frames* frames, float centreX, float centreY) {
     PopEffect* effect = takeFromPool(m_popEffects);
     if (effect != nullptr) {
-        effect->start(picture, centreX, centreY);
+        effect->start(frames, centreX, centreY);
         m_scene.add(effect);
     }
     return effect;
@@ -423,8 +434,7 @@ PopEffect* PlayScreen::spawnPopEffect(const ksImage* picture, float centreX, flo
 void PlayScreen::spawnBalloonPop(const BalloonBoard& board, int row, int column, int colour) {
     const float x = static_cast<float>(board.columnX(column)) + kPlaceCentreX;
     const float y = static_cast<float>(board.rowY(row, column)) + kPlaceCentreY;
-    const bool known = colour >= 0 && colour < BalloonImageTable::kColours;
-    spawnPopEffect(known ? m_balloonImages.normal[static_cast<std::size_t>(colour)] : nullptr, x, y);
+    spawnPopEffect(m_bursts.of(colour), x, y);
 }
 
 void PlayScreen::showRulesBanner(const GameBanner& banner) {

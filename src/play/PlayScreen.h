@@ -49,6 +49,10 @@ struct PlayScreenDesign {
     int optionsScreen = kOptionsScreen;
     int buttonDepth = 0;
     std::array<MenuButtonDesign, kMenuButtons> buttons{};
+    // The plaque the score is written on: floating scores end just short of it. None when empty.
+    ScreenRect scorePlaque = ScreenRect::fromPositionSize(0, 0, 0, 0);
+    // Inside the board's frame: banners show only here, and never over the frame's border.
+    ScreenRect bannerArea = ScreenRect::fromPositionSize(0, 0, 640, 480);
 };
 
 // The base owns what every mode needs in the same way: the input snapshots, the scene of
@@ -178,8 +182,8 @@ protected:
                                const ksFont* font2 = nullptr);
     FloatingScore* spawnFloatingScore(ksFont* font, float startX, float startY, float endX, float endY,
                                       int32_t value, float delay, float flightTime);
-    PopEffect* spawnPopEffect(const ksImage* picture, float centreX, float centreY);
-    // A pop effect with the picture of `colour` at the place (row, column) of `board`.
+    PopEffect* spawnPopEffect(const BurstPictures::Frames* frames, float centreX, float centreY);
+    // The burst of `colour` at the place (row, column) of `board`.
     void spawnBalloonPop(const BalloonBoard& board, int row, int column, int colour);
     // A banner the rules asked for, its fonts looked up by name.
     void showRulesBanner(const GameBanner& banner);
@@ -232,6 +236,7 @@ private:
     ksFont* m_messageFont;
     SoundCues m_cues;
     BalloonImageTable m_balloonImages;
+    BurstPictures m_bursts;
     std::array<std::array<const ksImage*, kPrizeKinds>, kThemes> m_presents{};
     EffectPool<BannerMessage, 5> m_banners;
     EffectPool<PopEffect, 32> m_popEffects;

@@ -2,6 +2,7 @@
 #include "FallingPrize.h"
 
 #include "engine/core/Numbers.h"
+#include "engine/core/WakeRequests.h"
 #include "engine/core/ksTimer.h"
 #include "engine/video/ksImage.h"
 #include "stage/CuePlayer.h"
@@ -17,12 +18,14 @@ void FallingPrize::start(const ksImage* picture, float centreX, float centreY) {
     const float halfWidth = picture != nullptr ? static_cast<float>(picture->getWidth()) / 2.0f : 0.0f;
     const float halfHeight = picture != nullptr ? static_cast<float>(picture->getHeight()) / 2.0f : 0.0f;
     m_drop.start(centreX - halfWidth, centreY - halfHeight, kFloorY, kBounce);
+    WakeRequests::nextFrame();
 }
 
 void FallingPrize::land(const ksImage* picture, float centreX) {
     m_picture = picture;
     const float halfWidth = picture != nullptr ? static_cast<float>(picture->getWidth()) / 2.0f : 0.0f;
     m_drop.start(centreX - halfWidth, kFloorY, kFloorY, kBounce);
+    WakeRequests::nextFrame();
 }
 
 void FallingPrize::update() {

@@ -40,6 +40,7 @@ void GoalBanner::show(ksScene& scene, int goalIndex) {
     current().closeIn();
     scene.add(&current());
     m_step = Step::Closing;
+    WakeRequests::nextFrame();
 }
 
 void GoalBanner::finish(ksScene& scene) {
@@ -48,6 +49,7 @@ void GoalBanner::finish(ksScene& scene) {
     current().open();
     scene.add(&current());
     m_step = Step::Opening;
+    WakeRequests::nextFrame();
 }
 
 void GoalBanner::step(ksScene& scene, float seconds) {
@@ -56,6 +58,7 @@ void GoalBanner::step(ksScene& scene, float seconds) {
         if (!current().isMoving()) {
             m_step = Step::Holding;
             m_clock = 0.0f;
+            WakeRequests::after(kHoldSeconds);
         }
         break;
     case Step::Holding:
@@ -63,6 +66,7 @@ void GoalBanner::step(ksScene& scene, float seconds) {
         if (m_clock >= kHoldSeconds) {
             current().slideOff();
             m_step = Step::Leaving;
+            WakeRequests::nextFrame();
         } else {
             WakeRequests::after(kHoldSeconds - m_clock);
         }
@@ -70,6 +74,7 @@ void GoalBanner::step(ksScene& scene, float seconds) {
     case Step::Leaving:
         if (!current().isMoving()) {
             takeDown(scene);
+            WakeRequests::nextFrame();
         }
         break;
     case Step::Opening:

@@ -92,6 +92,9 @@ void PuzzleGame::settle() {
 }
 
 bool PuzzleGame::isStill() const {
+    if (m_board.areColumnsMoving()) {
+        return false;
+    }
     for (int row = 0; row < m_board.rows(); ++row) {
         for (int column = 0; column < m_board.columns(); ++column) {
             const Balloon& place = m_board.cellAt(row, column);

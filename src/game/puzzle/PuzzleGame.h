@@ -68,7 +68,7 @@ public:
     void advance(float seconds);
     // advance() in small steps until nothing pops or rises any more.
     void settle();
-    // Nothing pops or rises.
+    // Nothing pops, rises or slides.
     bool isStill() const;
 
     // The prizes released by the last click() or advance().

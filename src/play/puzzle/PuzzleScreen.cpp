@@ -459,9 +459,24 @@ void PuzzleScreen::authoringKeys() {
     }
 }
 
+// Replays the stored solution one click at a time while the board is still. A puzzle solved
+// before is left through the "Puzzles" button while another open one still waits, and through
+// "Main Menu" once every open puzzle is solved.
 std::optional<AutoplayPoint> PuzzleScreen::autoplayClick() {
     if (m_game.isOver() || !m_game.isStill() || isPrizeFalling()) {
         return std::nullopt;
+    }
+    const PlayerProfile& profile = context().profile;
+    if (!m_game.moveMade() && profile.best(m_current) > 0) {
+        int button = kMainMenuButton;
+        for (int i = 0; i < puzzle::kPuzzleCount; ++i) {
+            if (profile.isPuzzleUnlocked(i) && profile.best(i) <= 0) {
+                button = kPuzzlesButton;
+                break;
+            }
+        }
+        const ScreenRect rect = design().buttons[static_cast<std::size_t>(button)].rect;
+        return AutoplayPoint{rect.left + rect.width / 2, rect.top + rect.height / 2};
     }
     const MoveRecord& record = m_catalog.record(m_current);
     if (m_game.clicks() >= record.length()) {

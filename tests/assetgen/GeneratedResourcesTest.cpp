@@ -146,7 +146,7 @@ TEST(GeneratedResources, TheBuildWroteAReadablePackAndScriptThatStartsWithTheOnl
 
 TEST(GeneratedResources, DeclaresEveryRequiredNameWithItsKind) {
     const std::vector<Requirement> requirements = readRequirements();
-    ASSERT_EQ(requirements.size(), 312u) << "required-resources.tsv is missing or changed";
+    ASSERT_EQ(requirements.size(), 314u) << "required-resources.tsv is missing or changed";
     for (const Requirement& r : requirements) {
         const ScriptEntry* entry = findEntry(r.name);
         ASSERT_NE(entry, nullptr) << r.kind << " " << r.name << " is not declared";
@@ -258,8 +258,9 @@ TEST(GeneratedResources, SpritesCarryMasksAndBackdropsAreOpaque) {
 // The podium pictures start 328 rows (41 JPEG blocks) below the top of the backdrop, so the
 // faces the menu buttons show decode to exactly the pixels of the backdrop under them.
 TEST(GeneratedResources, PodiumFacesMatchTheBackdropPixelForPixel) {
-    for (const auto& [backdrop, podium] :
-         {std::pair{"main", "podium_classic_up"}, {"main3", "podium_endless_up"}}) {
+    for (const auto& [backdrop, podium] : {std::pair{"main", "podium_classic_up"},
+                                           {"main3", "podium_endless_up"},
+                                           {"act01", "podium_puzzle_up"}}) {
         const auto screen = loadImage(backdrop);
         const auto faces = loadImage(podium);
         ASSERT_TRUE(screen && faces);
@@ -301,7 +302,8 @@ TEST(GeneratedResources, HoverFacesLightUpTheButtonsWhereTheScreensCutThem) {
             << "title button at " << r.x;
     }
     for (const auto& [up, over] : {std::pair{"podium_classic_up", "podium_classic_over"},
-                                   {"podium_endless_up", "podium_endless_over"}}) {
+                                   {"podium_endless_up", "podium_endless_over"},
+                                   {"podium_puzzle_up", "podium_puzzle_over"}}) {
         const auto normal = loadImage(up);
         const auto hover = loadImage(over);
         ASSERT_TRUE(normal && hover);
@@ -316,6 +318,14 @@ TEST(GeneratedResources, HoverFacesLightUpTheButtonsWhereTheScreensCutThem) {
     const auto mainOver = loadImage("main_over");
     ASSERT_TRUE(main && mainOver);
     EXPECT_GT(meanDifference(*main, 133, 445, *mainOver, 133, 445, 58, 31), 8.0) << "undo";
+    // Puzzle's Undo and Reset under the floor strip, cut 328 rows up like the podium's.
+    const auto puzzleUp = loadImage("podium_puzzle_up");
+    const auto puzzleOver = loadImage("podium_puzzle_over");
+    ASSERT_TRUE(puzzleUp && puzzleOver);
+    for (const Rect& r : {Rect{180, 122, 72, 30}, Rect{252, 122, 72, 30}}) {
+        EXPECT_GT(meanDifference(*puzzleUp, r.x, r.y, *puzzleOver, r.x, r.y, r.w, r.h), 8.0)
+            << "puzzle button at " << r.x;
+    }
 }
 
 TEST(GeneratedResources, TheLastInflateFrameIsTheFullBalloon) {

@@ -197,6 +197,20 @@ TEST_F(PuzzleSelectorTest, ALockedPuzzleRefusesAndAnUnlockedOneIsChosen) {
     EXPECT_FALSE(h.selector.dialog().isOpen());
 }
 
+TEST_F(PuzzleSelectorTest, TheBuiltInPlayerTurnsToThePuzzleItWantsAndChoosesIt) {
+    m_profile.unlockPuzzles(12);
+    m_profile.setCurrentPuzzle(15);
+    openAndWait();
+    SelectorHost& h = *m_host;
+    for (int i = 0; i < 6 && !h.outcome; ++i) {
+        const AutoplayPoint at = h.selector.clickToChoose(4);
+        click(at.x, at.y);
+    }
+    ASSERT_TRUE(runUntil([&] { return h.outcome.has_value(); }, 60));
+    EXPECT_EQ(h.selector.chosenPuzzle(), 4);
+    EXPECT_EQ(m_profile.currentPuzzle(), 4);
+}
+
 TEST_F(PuzzleSelectorTest, EnterCancelsAndLeavesTheProfileAsItWas) {
     m_profile.setCurrentPuzzle(2);
     openAndWait(true);

@@ -209,19 +209,5 @@ std::optional<AutoplayPoint> PuzzleScreen::autoplaySelectorClick() {
             break;
         }
     }
-    // The dialog stands centred on the screen; its points are relative to its top-left corner.
-    const int left = 320 - PuzzleSelector::kWidth / 2;
-    const int top = 240 - PuzzleSelector::kHeight / 2;
-    const int first = m_selector.pageFirst();
-    if (wanted < first) {
-        return AutoplayPoint{left + 36, top + 207};
-    }
-    if (wanted >= first + PuzzleThumbnails::kSlots) {
-        return AutoplayPoint{left + 448, top + 207};
-    }
-    const int slot = wanted - first;
-    constexpr std::array<int, 3> kColumnsX = {120, 245, 370};
-    constexpr std::array<int, 2> kRowsY = {155, 261};
-    return AutoplayPoint{left + kColumnsX[static_cast<std::size_t>(slot % 3)],
-                         top + kRowsY[static_cast<std::size_t>(slot / 3)]};
+    return m_selector.clickToChoose(wanted);
 }

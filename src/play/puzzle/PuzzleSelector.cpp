@@ -148,6 +148,18 @@ bool PuzzleSelector::nextPage() {
     return true;
 }
 
+AutoplayPoint PuzzleSelector::clickToChoose(int puzzle) const {
+    const int wanted = std::clamp(puzzle, 0, selector_page::kPuzzles - 1);
+    if (wanted < m_first) {
+        return {dialogLeft() + kPreviousPoint.x, dialogTop() + kPreviousPoint.y};
+    }
+    if (wanted >= m_first + kSlots) {
+        return {dialogLeft() + kNextPoint.x, dialogTop() + kNextPoint.y};
+    }
+    const int slot = wanted - m_first;
+    return {dialogLeft() + slotColumnX(slot), dialogTop() + slotRowY(slot)};
+}
+
 int PuzzleSelector::slotAt(int x, int y) const {
     for (int slot = 0; slot < kSlots; ++slot) {
         const int left = dialogLeft() + slotColumnX(slot) - kSlotWidth / 2;

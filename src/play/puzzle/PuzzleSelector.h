@@ -4,6 +4,7 @@
 #include "PuzzleThumbnails.h"
 #include "engine/video/ksImage.h"
 #include "game/puzzle/SelectorPage.h"
+#include "ui/AutoplayTarget.h"
 #include "ui/DialogBox.h"
 
 #include <array>
@@ -91,6 +92,10 @@ public:
     // The information lines of the hovered puzzle as last drawn.
     const SelectorInfo& info() const { return m_info; }
     const PuzzleThumbnails& thumbnails() const { return m_thumbnails; }
+
+    // For the built-in player: where to click to choose `puzzle` (clamped into the catalogue):
+    // its picture when it is on the page shown, otherwise the page button toward it.
+    AutoplayPoint clickToChoose(int puzzle) const;
 
     // Turns the page as the page buttons do (nothing past the first or last page); answers
     // whether it turned. Renders the new page's pictures.

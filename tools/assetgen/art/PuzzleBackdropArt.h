@@ -16,5 +16,7 @@ inline constexpr int kPuzzleActs = 17;
 Raster paintPuzzleBackdrop(int act);
 
 // The pictures the Puzzle menu buttons are cut from (as podiumPicture cuts them): the stand and
-// the undo plaque are the same in every act, so act 1's serve all; `lit` gives the hover faces.
-Raster paintPuzzlePodium(bool lit);
+// the undo plaque are the same in every act, so act 1's serve all. The hover faces are the lit
+// buttons alone on a clear picture (podiumHoverPicture), their rounded outlines as alpha.
+Raster paintPuzzlePodium();
+Raster paintPuzzlePodiumHover();

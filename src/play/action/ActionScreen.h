@@ -118,6 +118,7 @@ private:
     ksImage* m_cord;
     ksFont* m_scoreFont;
     NumberText m_scoreText;
+    ScorePulse m_scorePulse;
     NumberText m_roundText;
     IdleWatch m_idle;
     std::string m_typedName;

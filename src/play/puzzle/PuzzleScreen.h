@@ -38,7 +38,6 @@ public:
     static constexpr int kUndoMoveId = 10;
     // Menu buttons beyond the base's: 1 opens the selector, 6 starts the puzzle again.
     static constexpr int kPuzzlesButton = 1;
-    static constexpr int kMainMenuButton = 3;
     static constexpr int kResetButton = 6;
     // After a solution: the pop-off while the banner opens, the wait, the theme dialog, the
     // success dialog. After a failure: the pause, the failure dialog.

@@ -285,6 +285,85 @@ TEST_F(PuzzleSelectorTest, APictureIsTheFieldAsTheScreenDrawsItScaledDown) {
     EXPECT_EQ(empty, buffer.pixelAt(174 + 210, 16 + 217));
 }
 
+// The mean colour of a square of `image`, channel by channel.
+std::array<int, 3> meanColour(const ksImage& image, int left, int top, int side) {
+    std::array<long, 3> sum{};
+    for (int y = top; y < top + side; ++y) {
+        for (int x = left; x < left + side; ++x) {
+            const uint32_t p = image.pixelAt(x, y);
+            sum[0] += (p >> 16) & 0xFF;
+            sum[1] += (p >> 8) & 0xFF;
+            sum[2] += p & 0xFF;
+        }
+    }
+    const long count = static_cast<long>(side) * side;
+    return {static_cast<int>(sum[0] / count), static_cast<int>(sum[1] / count),
+            static_cast<int>(sum[2] / count)};
+}
+
+TEST_F(PuzzleSelectorTest, APlaceHidingAPrizeShowsThatPrizesPictureOnABadge) {
+    // Three red balloons in a row; the first hides prize 4, the second prize 0, the third none.
+    PuzzleLevel level;
+    level.setCell(0, 0, 0, 4);
+    level.setCell(0, 1, 0, 0);
+    level.setCell(0, 2, 0, -1);
+    PuzzleThumbnails thumbnails(canvas(), resources());
+    thumbnails.render(0, level);
+    const ksImage& buffer = *thumbnails.buffer();
+    // The badge: a 13-pixel picture on a disc of radius 8 at (21, 27) from the place's corner.
+    const auto badgeCentre = [](int column) {
+        return std::pair{174 + 28 * column + 21, 16 + 2 * (7 - column) + 27};
+    };
+    constexpr uint32_t kFace = 0xFFF7E6;
+    const auto [x0, y0] = badgeCentre(0);
+    EXPECT_EQ(buffer.pixelAt(x0 - 7, y0) & 0xFFFFFF, kFace) << "the light disc around the picture";
+
+    // Under the picture: the prize's own colours over the disc, on average, nearer to them than
+    // to the other prize's.
+    const auto expectedMean = [&](const char* name) {
+        const ksImage& prize = *resources().getImage(name);
+        std::array<long, 3> sum{};
+        for (int y = 0; y < prize.getHeight(); ++y) {
+            for (int x = 0; x < prize.getWidth(); ++x) {
+                const uint32_t p = prize.pixelAt(x, y);
+                const int alpha = static_cast<int>(p >> 24);
+                for (std::size_t c = 0; c < 3; ++c) {
+                    const int shift = 16 - 8 * static_cast<int>(c);
+                    const int face = static_cast<int>((kFace >> shift) & 0xFF);
+                    sum[c] += (static_cast<int>((p >> shift) & 0xFF) * alpha + face * (255 - alpha)) / 255;
+                }
+            }
+        }
+        const long count = static_cast<long>(prize.getWidth()) * prize.getHeight();
+        return std::array<int, 3>{static_cast<int>(sum[0] / count), static_cast<int>(sum[1] / count),
+                                  static_cast<int>(sum[2] / count)};
+    };
+    const auto distance = [](const std::array<int, 3>& a, const std::array<int, 3>& b) {
+        return std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]);
+    };
+    const std::array<int, 3> four = expectedMean("prize4");
+    const std::array<int, 3> zero = expectedMean("prize0");
+    const std::array<int, 3> shownFour = meanColour(buffer, x0 - 6, y0 - 6, 13);
+    const auto [x1, y1] = badgeCentre(1);
+    const std::array<int, 3> shownZero = meanColour(buffer, x1 - 6, y1 - 6, 13);
+    for (std::size_t c = 0; c < 3; ++c) {
+        EXPECT_NEAR(shownFour[c], four[c], 24) << "prize 4, channel " << c;
+        EXPECT_NEAR(shownZero[c], zero[c], 24) << "prize 0, channel " << c;
+    }
+    EXPECT_LT(distance(shownFour, four), distance(shownFour, zero));
+    EXPECT_LT(distance(shownZero, zero), distance(shownZero, four));
+
+    // The plain balloon has no badge: no pixel of the disc's light face.
+    const auto [x2, y2] = badgeCentre(2);
+    int faces = 0;
+    for (int y = y2 - 8; y <= y2 + 8; ++y) {
+        for (int x = x2 - 8; x <= x2 + 8; ++x) {
+            faces += (buffer.pixelAt(x, y) & 0xFFFFFF) == kFace ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(faces, 0);
+}
+
 // With ZIBBET_SELECTOR_PNG set to a directory, pictures of the selector to look at: the first
 // page with a passed puzzle and the hover line, and the last page with every puzzle unlocked.
 TEST_F(PuzzleSelectorTest, PicturesToLookAt) {

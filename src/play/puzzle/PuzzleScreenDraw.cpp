@@ -37,7 +37,7 @@ void PuzzleScreen::drawPlay() {
         paintBackdrop();
     }
     drawSidePanel();
-    drawPuzzleField(m_game.board(), m_floor);
+    drawPuzzleField(m_game.board(), m_floor, m_prizePictures);
     scene().list().sort();
     scene().list().drawAll();
 }

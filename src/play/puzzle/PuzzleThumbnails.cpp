@@ -1,6 +1,7 @@
 // PuzzleThumbnails.cpp: the six small pictures of a selector page, drawn from the puzzles' layouts.
 #include "PuzzleThumbnails.h"
 
+#include "engine/core/Numbers.h"
 #include "engine/resources/ksResources.h"
 #include "engine/video/PixelMath.h"
 #include "engine/video/ksCanvas.h"
@@ -62,6 +63,38 @@ void shrinkInto(const ksImage& source, int left, int top, int width, int height,
     }
 }
 
+// A prize hidden behind a balloon shows as a badge on the balloon's lower right: the prize's
+// picture shrunk onto a light disc with a dark rim, which reads on every balloon colour (white
+// included) and leaves most of the balloon's colour emblem in the middle visible.
+constexpr int kBadgeCentreX = 21; // from the place's top-left corner
+constexpr int kBadgeCentreY = 27;
+constexpr int kBadgeRadius = 8;
+constexpr int kBadgePictureSide = 13;
+constexpr uint32_t kBadgeRim = 0xFF2A1F45;
+constexpr uint32_t kBadgeFace = 0xFFFFF7E6;
+
+// A filled disc, one row of pixels at a time.
+void fillDisc(ksCanvas& canvas, int centreX, int centreY, int radius, uint32_t colour) {
+    const int reach = radius * radius + radius; // rounder edges than radius squared
+    for (int dy = -radius; dy <= radius; ++dy) {
+        int half = 0;
+        while ((half + 1) * (half + 1) + dy * dy <= reach) {
+            ++half;
+        }
+        canvas.fillRect(centreX - half, centreY + dy, 2 * half + 1, 1, colour);
+    }
+}
+
+void drawPrizeBadge(const ksImage& prize, int placeX, int placeY) {
+    ksCanvas& canvas = prize.getCanvas();
+    const int centreX = placeX + kBadgeCentreX;
+    const int centreY = placeY + kBadgeCentreY;
+    fillDisc(canvas, centreX, centreY, kBadgeRadius, kBadgeRim);
+    fillDisc(canvas, centreX, centreY, kBadgeRadius - 1, kBadgeFace);
+    prize.drawScaled(centreX - kBadgePictureSide / 2, centreY - kBadgePictureSide / 2, kBadgePictureSide,
+                     kBadgePictureSide, 0, 0, prize.getWidth(), prize.getHeight());
+}
+
 } // namespace
 
 void fillFloorFromLevel(BalloonBoard& floor, const PuzzleLevel& level,
@@ -75,7 +108,8 @@ void fillFloorFromLevel(BalloonBoard& floor, const PuzzleLevel& level,
     }
 }
 
-void drawPuzzleField(const BalloonBoard& board, const BalloonBoard& floor) {
+void drawPuzzleField(const BalloonBoard& board, const BalloonBoard& floor,
+                     const std::array<const ksImage*, puzzle::kPrizeKinds>& prizes) {
     // The targets are pictures on empty places, so they are drawn whatever the place holds.
     for (int slot = 0; slot < floor.columns(); ++slot) {
         if (const ksImage* target = floor.cellAt(0, slot).image()) {
@@ -83,6 +117,20 @@ void drawPuzzleField(const BalloonBoard& board, const BalloonBoard& floor) {
         }
     }
     drawBoardBalloons(board, false);
+    // The badges go over every balloon: a balloon rising past a prize's place shows it too.
+    for (int column = 0; column < board.columns(); ++column) {
+        for (int row = 0; row < board.rows(); ++row) {
+            const Balloon& place = board.cellAt(row, column);
+            const int kind = place.prizeKind();
+            if (!place.holdsPrize() || kind < 0 || kind >= puzzle::kPrizeKinds) {
+                continue;
+            }
+            if (const ksImage* prize = prizes[static_cast<std::size_t>(kind)]) {
+                drawPrizeBadge(*prize, board.columnX(column) + truncSat(place.jiggleX()),
+                               board.rowY(row, column) + truncSat(place.jiggleY()));
+            }
+        }
+    }
 }
 
 PuzzleThumbnails::PuzzleThumbnails(ksCanvas& canvas, ksResources& resources)
@@ -95,6 +143,8 @@ PuzzleThumbnails::PuzzleThumbnails(ksCanvas& canvas, ksResources& resources)
     for (int kind = 0; kind < puzzle::kPrizeKinds; ++kind) {
         std::snprintf(name, sizeof name, "target%d", kind);
         m_targets[static_cast<std::size_t>(kind)] = resources.getImage(name);
+        std::snprintf(name, sizeof name, "prize%d", kind);
+        m_prizes[static_cast<std::size_t>(kind)] = resources.getImage(name);
     }
     for (int slot = 0; slot < kSlots; ++slot) {
         std::snprintf(name, sizeof name, "puzzleThumb%d", slot);
@@ -116,7 +166,7 @@ void PuzzleThumbnails::render(int slot, const PuzzleLevel& level) {
         const int height = std::min(m_buffer->getHeight(), m_canvas.height());
         WorkArea area(m_canvas, width, height);
         m_canvas.fillRect(kFieldLeft, kFieldTop, kFieldWidth, kFieldHeight, kFieldColour);
-        drawPuzzleField(m_board, m_floor);
+        drawPuzzleField(m_board, m_floor, m_prizes);
         area.copyTo(*m_buffer, 0, 0);
     }
     if (picture != nullptr) {

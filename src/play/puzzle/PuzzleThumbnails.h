@@ -22,9 +22,11 @@ inline constexpr int kFloorY = 414;
 // shows `targets[number]` (null beyond the six pictures, which draws nothing).
 void fillFloorFromLevel(BalloonBoard& floor, const PuzzleLevel& level,
                         const std::array<const ksImage*, puzzle::kPrizeKinds>& targets);
-// The puzzle board's balloons and the floor strip's targets, as the Puzzle screen shows them,
-// into the canvas's current target.
-void drawPuzzleField(const BalloonBoard& board, const BalloonBoard& floor);
+// The puzzle board's balloons, a badge with `prizes[kind]` on every place that hides a prize,
+// and the floor strip's targets, as the Puzzle screen shows them, into the canvas's current
+// target.
+void drawPuzzleField(const BalloonBoard& board, const BalloonBoard& floor,
+                     const std::array<const ksImage*, puzzle::kPrizeKinds>& prizes);
 
 // Renders a level into `puzzleThumbBuffer` at full size, exactly as the Puzzle screen draws its
 // field, and scales that down into the slot's `puzzleThumb%d`. Allocates nothing per render.
@@ -53,6 +55,7 @@ private:
     ksCanvas& m_canvas;
     BalloonImageTable m_images;
     std::array<const ksImage*, puzzle::kPrizeKinds> m_targets{};
+    std::array<const ksImage*, puzzle::kPrizeKinds> m_prizes{};
     std::array<ksImage*, kSlots> m_pictures{};
     ksImage* m_buffer;
     PuzzleBoard m_board;

@@ -77,6 +77,11 @@ PlayScreen::PlayScreen(GameContext& context, const PlayScreenDesign& design)
     // middle, so the dialogs' buttons stay visible below them.
     m_helpX = context.canvas.width() / 2 - m_helpPages[0]->getWidth() / 2;
     m_helpY = context.canvas.height() / 2 - m_helpPages[1]->getHeight() / 2 - 12;
+    if (design.helpPicture[0] != '\0') {
+        m_helpPages = {};
+        m_helpPages[0] = resources.getImage(design.helpPicture);
+        m_helpPageCount = 1;
+    }
     buildDialogs();
 }
 

@@ -46,6 +46,10 @@ struct PlayScreenDesign {
 
     const char* backdrop = "";
     const char* introPicture = "";
+    // A mode whose help is one picture names it and the help box's title; with no picture the
+    // help box shows the four shared pages.
+    const char* helpTitle = "Help";
+    const char* helpPicture = "";
     int optionsScreen = kOptionsScreen;
     int buttonDepth = 0;
     std::array<MenuButtonDesign, kMenuButtons> buttons{};
@@ -257,6 +261,7 @@ private:
     DialogBox m_saveFailedDialog;
     std::array<const ksImage*, kHelpPages> m_helpPages{};
     int m_helpPage = 0;
+    int m_helpPageCount = kHelpPages;
     int m_helpX = 0;
     int m_helpY = 0;
 

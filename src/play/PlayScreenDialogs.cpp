@@ -55,7 +55,7 @@ void PlayScreen::buildDialogs() {
     m_introDialog.layout() = intro;
 
     // Under the help pages, as the intro's.
-    DialogSpec help = dialogSpec("Help", "", 600, 440);
+    DialogSpec help = dialogSpec(m_design.helpTitle, "", 600, 440);
     help.hideTexts = true;
     addButton(help, kPrevPageId, "Prev Page", {110, 390, 140, 40});
     addButton(help, kOkId, "OK", {300, 390, 132, 40});
@@ -81,9 +81,9 @@ void PlayScreen::frameTick() {
         const int32_t result = m_helpDialog.runFrame(m_input, kOkId);
         const int32_t pressed = m_dialogs.getPressedId();
         if (pressed == kNextPageId) {
-            m_helpPage = (m_helpPage + 1) % kHelpPages;
+            m_helpPage = (m_helpPage + 1) % m_helpPageCount;
         } else if (pressed == kPrevPageId) {
-            m_helpPage = (m_helpPage + kHelpPages - 1) % kHelpPages;
+            m_helpPage = (m_helpPage + m_helpPageCount - 1) % m_helpPageCount;
         }
         drawDialogPicture(m_helpPages[static_cast<std::size_t>(m_helpPage)], m_helpDialog.getOpacity());
         if (result == kOkId) {

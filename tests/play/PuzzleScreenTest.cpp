@@ -17,6 +17,8 @@ constexpr std::array<int, 2> kPictureY = {155, 261};
 // The 540 x 220 failure dialog around the screen's centre: its "UNDO MOVE" button.
 constexpr int kUndoMoveX = 50 + 270, kUndoMoveY = 130 + 170;
 constexpr int kPuzzlesButtonX = 82, kPuzzlesButtonY = 378;
+constexpr int kHelpButtonX = 109, kHelpButtonY = 463;
+constexpr int kNextPageX = 510, kHelpButtonsY = 410;
 
 class PuzzleScreenTest : public PlayWorld {
 protected:
@@ -125,6 +127,21 @@ TEST_F(PuzzleScreenTest, ThePuzzlesButtonCancelledReturnsToTheSameBoard) {
     EXPECT_EQ(screen.currentPuzzle(), 26);
     EXPECT_EQ(screen.game().clicks(), 1);
     EXPECT_EQ(m_profile.attempts(26), 1) << "only the first choice counted";
+}
+
+TEST_F(PuzzleScreenTest, HelpIsThePuzzlePictureAlone) {
+    enterToSelector();
+    choose(0);
+    movePointer(kHelpButtonX, kHelpButtonY);
+    frames(2);
+    click(kHelpButtonX, kHelpButtonY);
+    ASSERT_TRUE(runUntil([&] { return screen.helpDialog().isOpen(); }));
+    EXPECT_EQ(screen.helpDialog().layout().title, "PUZZLE");
+    waitUntilInteractive(screen);
+    click(kNextPageX, kHelpButtonsY);
+    EXPECT_EQ(screen.helpPage(), 0) << "one page: Next Page stays on it";
+    answerWithEnter(screen, screen.helpDialog());
+    EXPECT_EQ(screen.state(), PlayScreen::kPlaying);
 }
 
 } // namespace

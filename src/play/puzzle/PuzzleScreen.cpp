@@ -59,6 +59,8 @@ PlayScreenDesign PuzzleScreen::design() {
     PlayScreenDesign design;
     design.backdrop = "act01";
     design.introPicture = "hint_puzzle";
+    design.helpTitle = "PUZZLE";
+    design.helpPicture = "hint_puzzle";
     design.optionsScreen = kPuzzleOptionsScreen;
     design.buttonDepth = 111;
     // The faces are cut from the Puzzle podium pictures, whose point (0, 0) is screen (0, 328).

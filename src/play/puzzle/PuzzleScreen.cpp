@@ -98,7 +98,7 @@ PuzzleScreen::PuzzleScreen(GameContext& context)
     , m_successDialog(dialogs(), *this, context.timer)
     , m_failureDialog(dialogs(), *this, context.timer)
     , m_themeDialog(dialogs(), *this, context.timer)
-    , m_panelFont(context.resources.getFont("font_dlg_small"))
+    , m_panelFont(context.resources.getFont("font_dlg_med"))
     , m_clicksFont(context.resources.getFont("font_score")) {
     char name[16];
     for (int i = 0; i < puzzle::kPrizeKinds; ++i) {

@@ -7,10 +7,14 @@
 
 #include <array>
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
 constexpr int kPanelX = 66;
+// The width the panel's frame leaves around kPanelX; a longer line (a long title) is drawn
+// smaller to fit inside it.
+constexpr int kPanelTextWidth = 110;
 
 struct GoalLines {
     const char* first;
@@ -27,6 +31,13 @@ GoalLines goalLines(PuzzleGoal goal) {
         break;
     }
     return {"Pop all the", "balloons"};
+}
+
+void drawPanelLine(const ksFont& font, std::string_view text, int y) {
+    const int width = font.getTextWidth(text);
+    const float scale =
+        width > kPanelTextWidth ? static_cast<float>(kPanelTextWidth) / static_cast<float>(width) : 1.0f;
+    font.drawTextScaled(text, kPanelX, y, ALIGN_CENTER, scale);
 }
 
 } // namespace
@@ -46,11 +57,11 @@ void PuzzleScreen::drawSidePanel() {
     if (m_panelFont != nullptr) {
         std::array<char, 32> text{};
         std::snprintf(text.data(), text.size(), "Puzzle %d", m_current + 1);
-        m_panelFont->drawText(text.data(), kPanelX, 35, ALIGN_CENTER);
-        m_panelFont->drawText(m_catalog.name(m_current), kPanelX, 50, ALIGN_CENTER);
+        drawPanelLine(*m_panelFont, text.data(), 35);
+        drawPanelLine(*m_panelFont, m_catalog.name(m_current), 50);
         const GoalLines goal = goalLines(m_game.goal());
-        m_panelFont->drawText(goal.first, kPanelX, 75, ALIGN_CENTER);
-        m_panelFont->drawText(goal.second, kPanelX, 90, ALIGN_CENTER);
+        drawPanelLine(*m_panelFont, goal.first, 75);
+        drawPanelLine(*m_panelFont, goal.second, 90);
         std::snprintf(text.data(), text.size(), "%d", m_catalog.value(m_current));
         m_panelFont->drawText(text.data(), 33, 136, ALIGN_LEFT);
         const int best = context().profile.best(m_current);

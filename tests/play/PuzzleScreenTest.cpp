@@ -144,4 +144,35 @@ TEST_F(PuzzleScreenTest, HelpIsThePuzzlePictureAlone) {
     EXPECT_EQ(screen.state(), PlayScreen::kPlaying);
 }
 
+TEST_F(PuzzleScreenTest, ThePuzzlesButtonAnswersWhileTheGoalIsAnnounced) {
+    enterToSelector();
+    click(kPictureX[0], kPictureY[0]);
+    ASSERT_TRUE(runUntil([&] { return screen.state() == PuzzleScreen::kBannerUp; }));
+    movePointer(kPuzzlesButtonX, kPuzzlesButtonY);
+    frames(2);
+    click(kPuzzlesButtonX, kPuzzlesButtonY);
+    ASSERT_TRUE(runUntil([&] { return screen.selector().dialog().isOpen(); }));
+    EXPECT_FALSE(screen.banner().isUp()) << "the curtains leave with the goal unread";
+    waitUntilInteractive(screen);
+    typeKey(kEnter);
+    ASSERT_TRUE(runUntil([&] { return !screen.selector().dialog().isOpen(); }));
+    EXPECT_EQ(screen.state(), PlayScreen::kPlaying);
+    EXPECT_FALSE(screen.banner().isUp());
+}
+
+TEST_F(PuzzleScreenTest, AButtonBehindTheClosedCurtainsDoesNotAnswer) {
+    enterToSelector();
+    click(kPictureX[0], kPictureY[0]);
+    ASSERT_TRUE(runUntil([&] { return screen.state() == PuzzleScreen::kBannerUp; }));
+    const CurtainPair& curtains = screen.banner().pair(screen.banner().goalIndex());
+    ASSERT_TRUE(runUntil([&] { return curtains.leftX() == 0.0f && !curtains.isMoving(); }));
+    movePointer(kPuzzlesButtonX, kPuzzlesButtonY);
+    frames(2);
+    click(kPuzzlesButtonX, kPuzzlesButtonY);
+    frames(2);
+    EXPECT_FALSE(screen.selector().dialog().isOpen());
+    EXPECT_EQ(screen.state(), PuzzleScreen::kBannerUp);
+    ASSERT_TRUE(runUntil([&] { return screen.state() == PlayScreen::kPlaying; }));
+}
+
 } // namespace

@@ -86,3 +86,14 @@ void GoalBanner::step(ksScene& scene, float seconds) {
         break;
     }
 }
+
+bool GoalBanner::hidesColumn(int x) const {
+    if (!isUp()) {
+        return false;
+    }
+    const CurtainPair& up = pair(m_goal);
+    const auto within = [&](float left) {
+        return static_cast<float>(x) >= left && static_cast<float>(x) < left + static_cast<float>(up.width());
+    };
+    return within(up.leftX()) || within(up.rightX());
+}

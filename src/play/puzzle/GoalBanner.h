@@ -33,6 +33,8 @@ public:
     // Nothing is moving or waiting: a shown goal has slid off, or a finish has opened.
     bool isFinished() const { return m_step == Step::Idle || m_step == Step::Opened; }
     bool isUp() const { return m_step != Step::Idle; }
+    // A curtain of the pair that is up hides the screen's column `x`.
+    bool hidesColumn(int x) const;
     int goalIndex() const { return m_goal; }
     const CurtainPair& pair(int goalIndex) const { return m_pairs[static_cast<std::size_t>(goalIndex)]; }
 

@@ -200,7 +200,7 @@ void PuzzleScreen::openSelector(bool onEntry) {
 }
 
 void PuzzleScreen::askNewGame() {
-    if (state() == kPlaying) {
+    if (state() == kPlaying || state() == kBannerUp) {
         openSelector(false);
     }
 }
@@ -278,6 +278,16 @@ void PuzzleScreen::resetPuzzle() {
 void PuzzleScreen::modeStep(int state) {
     switch (state) {
     case kBannerUp:
+        // The menu answers while the goal is announced, as it does under Classic's banners,
+        // but not through a curtain: a click meant to hurry the curtains on must not hit a
+        // button hidden behind them.
+        if (!isDialogOpen() && !m_banner.hidesColumn(input().getX())) {
+            runMenuButtons();
+            if (this->state() != kBannerUp) {
+                m_banner.takeDown(scene()); // the selector opened, or the screen is leaving
+                break;
+            }
+        }
         scene().update();
         m_banner.step(scene(), frameSeconds());
         m_game.advance(frameSeconds());

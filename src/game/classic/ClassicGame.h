@@ -2,6 +2,7 @@
 #pragma once
 
 #include "BoardSnapshot.h"
+#include "ClassicGameRecord.h"
 #include "ClassicListener.h"
 #include "ClassicTuning.h"
 #include "ClassicUndoHistory.h"
@@ -106,6 +107,15 @@ public:
     bool undoMove();
     // Lets the moves test decide again (the out-of-moves dialog's undo).
     void clearNoMoves();
+    // The game as plain data, to be continued later. Meant for a board at rest with no prize in
+    // the air (isAtRest and no prize object moving).
+    ClassicGameRecord record() const;
+    // Goes on with a recorded game under `tuning` (the values it was dealt under): board, shelf,
+    // score, freed prizes and undo history as they were. The screen shows the freed prizes
+    // resting on their shelf slots.
+    void restore(const ClassicGameRecord& record, const ClassicTuning& tuning);
+    // Nothing on the board pops, rises or slides.
+    bool isAtRest() const;
 
     ClassicBoard& board() { return m_board; }
     const ClassicBoard& board() const { return m_board; }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/classic/ClassicGame.h"
+#include "play/BoardKeyboard.h"
 #include "play/IdleWatch.h"
 #include "play/PlayPieces.h"
 #include "play/PlayScreen.h"
@@ -11,6 +12,7 @@
 #include "stage/Prize.h"
 
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -81,10 +83,12 @@ public:
     Bouquet& bouquet() { return m_bouquet; }
     DialogBox& endDialog() { return m_endDialog; }
     DialogBox& outOfMovesDialog() { return m_outOfMovesDialog; }
+    DialogBox& resumeDialog() { return m_resumeDialog; }
     int endState() const { return m_endState; }
     int allPrizesStep() const { return m_allPrizesStep; }
     float stateClock() const { return m_stateClock; }
     float idleClock() const { return m_idle.seconds(); }
+    const BoardKeyboard& boardKeys() const { return m_keys; }
     // The name typed into the end dialog's field so far.
     const std::string& typedName() const { return m_typedName; }
     // The smallest group a click pops: 1 while the title screen's hidden mode is on.
@@ -111,6 +115,14 @@ private:
     void handleEndDialogs();
     void drawPlayArea();
     void drawScore();
+    // An unfinished game kept in the data directory: looked for on entering, offered once play
+    // begins, kept whenever the board comes to rest after a change, removed when it ends.
+    std::filesystem::path savedGamePath() const;
+    void lookForSavedGame();
+    void runResumeDialog();
+    void continueSavedGame();
+    void keepGameInProgress();
+    void forgetSavedGame();
 
     SettingsTuning m_tuning;
     ClassicGame m_game;
@@ -119,6 +131,10 @@ private:
     Bouquet m_bouquet;
     DialogBox m_endDialog;
     DialogBox m_outOfMovesDialog;
+    DialogBox m_resumeDialog;
+    ClassicGameRecord m_savedGame;
+    bool m_resumeOffer = false;
+    bool m_progressToKeep = false;
     ksImage* m_marker;
     ksFont* m_scoreFont;
     NumberText m_scoreText;
@@ -126,6 +142,7 @@ private:
     int m_allPrizesStep = kCelebrationDone;
     float m_stateClock = 0.0f;
     IdleWatch m_idle;
+    BoardKeyboard m_keys;
     std::string m_typedName;
     uint32_t m_autoplayMoves = 0;
 };

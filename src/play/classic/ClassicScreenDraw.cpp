@@ -22,6 +22,7 @@ void ClassicScreen::drawPlay() {
     context().canvas.selectFrame();
     drawScore();
     drawPlayArea();
+    m_keys.draw(context().canvas, m_game.board());
     scene().list().sort();
     scene().list().drawAll();
 }

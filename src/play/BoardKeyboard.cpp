@@ -13,14 +13,23 @@ void BoardKeyboard::watchPointer(const ksInput& now) {
     }
 }
 
-BoardKeyboard::Step BoardKeyboard::step(const BalloonBoard& board, const ksInput& now,
-                                        const ksInput& before) {
+BoardKeyboard::Step BoardKeyboard::step(const BalloonBoard& board, const ksInput& now, const ksInput& before,
+                                        bool menuHasFocus) {
     Step result;
     result.pointer = BoardPointer{now.getX(), now.getY(), now.isHeld(), now.isReleased()};
     const NavigationKeys keys = readNavigationKeys(now, before);
-    const bool press = now.wasTyped(kEnterKey) || now.wasTyped(kSpaceKey);
+    const bool arrows = keys.left || keys.right || keys.up || keys.down;
+    bool press = now.wasTyped(kEnterKey) || now.wasTyped(kSpaceKey);
     result.undo = now.wasTyped(kBackspaceKey) || now.wasTyped('u') || now.wasTyped('U');
-    const bool firstKey = !m_active && (keys.any() || press || result.undo);
+    if (menuHasFocus) {
+        if (!arrows) {
+            m_active = false;
+            return result;
+        }
+        result.tookFocus = true;
+        press = false;
+    }
+    const bool firstKey = !m_active && (arrows || press || result.undo);
     if (firstKey) {
         m_active = true;
     }

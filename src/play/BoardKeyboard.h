@@ -19,12 +19,16 @@ public:
         BoardPointer pointer;
         // Backspace or U was typed.
         bool undo = false;
+        // An arrow took the keys back from the screen's menu focus.
+        bool tookFocus = false;
     };
 
     // Once a frame on the freshly polled snapshot, before any dialog runs.
     void watchPointer(const ksInput& now);
-    // After the dialogs had their turn: the keys of this frame move or press the focus.
-    Step step(const BalloonBoard& board, const ksInput& now, const ksInput& before);
+    // After the dialogs had their turn: the keys of this frame move or press the focus. While
+    // `menuHasFocus` (Tab went to the screen's buttons) only an arrow brings the ring back.
+    Step step(const BalloonBoard& board, const ksInput& now, const ksInput& before,
+              bool menuHasFocus = false);
     // The ring around the focused balloon, following its rise; nothing while the mouse plays.
     void draw(ksCanvas& canvas, const BalloonBoard& board);
     // A new deal: the focus starts again at the top of the board.

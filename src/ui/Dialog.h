@@ -3,6 +3,7 @@
 
 #include "DialogDescription.h"
 #include "EntryField.h"
+#include "FocusCycle.h"
 #include "TabRow.h"
 #include "engine/core/ScreenRect.h"
 #include "engine/video/ksImage.h"
@@ -121,6 +122,11 @@ private:
     // Hover for every button; presses only when `act` is set.
     void handleButtons(const ksInput& input, bool act);
     void drawHover(int index) const;
+    // The keyboard focus: buttons first, then checkboxes, then tabs.
+    int focusItemCount() const;
+    ScreenRect focusItemRect(int item) const;
+    void pressFocused();
+    void selectTab(int tab);
     void startClosing(int32_t id);
     void markWholeScreen() const;
     int knobWidth() const;
@@ -160,6 +166,8 @@ private:
     int m_hoveredIndex = -1;
     bool m_overControl = false;
     int32_t m_keyPressedId = -1;
+    FocusCycle m_focus;
+    int m_keyTab = -1;
     int32_t m_closingId = -1;
     int32_t m_resultId = -1;
 };

@@ -258,7 +258,11 @@ void ClassicScreen::celebrateAllPrizes() {
 }
 
 void ClassicScreen::pointerStep() {
-    const BoardKeyboard::Step keys = m_keys.step(m_game.board(), input(), previousInput());
+    const BoardKeyboard::Step keys =
+        m_keys.step(m_game.board(), input(), previousInput(), isMenuFocusShown());
+    if (keys.tookFocus) {
+        hideMenuFocus();
+    }
     if (keys.undo) {
         undoMove();
     }

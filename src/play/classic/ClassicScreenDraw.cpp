@@ -25,6 +25,7 @@ void ClassicScreen::drawPlay() {
     m_keys.draw(context().canvas, m_game.board());
     scene().list().sort();
     scene().list().drawAll();
+    drawMenuFocus();
 }
 
 void ClassicScreen::drawScore() {

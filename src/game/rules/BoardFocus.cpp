@@ -36,6 +36,7 @@ void BoardFocus::take(const BalloonBoard& board, int row, int column) {
 
 void BoardFocus::placeNear(const BalloonBoard& board, int row, int column) {
     m_record = nullptr;
+    m_goalRow = row;
     // Nearest by grid distance, columns weighing as much as rows; the scan order settles ties
     // toward the top and the left.
     int bestDistance = std::numeric_limits<int>::max();
@@ -76,6 +77,7 @@ bool BoardFocus::move(const BalloonBoard& board, Direction direction) {
         for (int r = m_row + step; r >= 0 && r < board.rows(); r += step) {
             if (isClickablePlace(board, r, m_column)) {
                 take(board, r, m_column);
+                m_goalRow = r;
                 return true;
             }
         }
@@ -85,7 +87,7 @@ bool BoardFocus::move(const BalloonBoard& board, Direction direction) {
     case Direction::Right: {
         const int step = direction == Direction::Left ? -1 : 1;
         for (int c = m_column + step; c >= 0 && c < board.columns(); c += step) {
-            const int r = nearestRowIn(board, c, m_row);
+            const int r = nearestRowIn(board, c, m_goalRow);
             if (r >= 0) {
                 take(board, r, c);
                 return true;

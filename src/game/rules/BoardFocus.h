@@ -14,8 +14,9 @@ class BalloonBoard;
 // Moving skips what cannot be clicked: empty places, popping balloons and empty columns. Up and
 // Down go to the next balloon of the same column in that direction; Left and Right go to the
 // nearest column in that direction holding a balloon, and there to the balloon in the row
-// nearest the current one (the upper one on a tie). At an edge, with nothing further that way,
-// the focus stays put; it never wraps.
+// nearest the row the focus last took vertically (the upper one on a tie), so passing a short
+// column does not pull a sweep along a row up for good. At an edge, with nothing further that
+// way, the focus stays put; it never wraps.
 //
 // The group under the focus is found exactly as a click finds it: by the pointer at the centre
 // of the focused place (groupUnderPointer), so a key press and a click there pop the same group.
@@ -47,6 +48,8 @@ private:
     const Balloon* m_record = nullptr;
     int m_row = 0;
     int m_column = 0;
+    // The row Left and Right aim for: set by placing and by Up and Down.
+    int m_goalRow = 0;
 };
 
 // Whether a place can be clicked: holding a balloon that is not on its way out.

@@ -62,6 +62,22 @@ TEST(BoardFocusTest, MovesSkipHolesAndEmptyColumnsAndStopAtEdges) {
     EXPECT_EQ(std::make_pair(focus.row(), focus.column()), std::make_pair(1, 2));
 }
 
+TEST(BoardFocusTest, ASweepAlongARowComesBackToItAfterAShortColumn) {
+    ClassicBoard board;
+    fillGrid(board, {"1.23", "1..3", "4..3"});
+    BoardFocus focus;
+    focus.placeNear(board, 2, 0);
+    EXPECT_TRUE(focus.move(board, Direction::Right));
+    EXPECT_EQ(std::make_pair(focus.row(), focus.column()), std::make_pair(0, 2));
+    EXPECT_TRUE(focus.move(board, Direction::Right));
+    EXPECT_EQ(std::make_pair(focus.row(), focus.column()), std::make_pair(2, 3));
+    // A vertical step sets the row a sweep aims for.
+    EXPECT_TRUE(focus.move(board, Direction::Up));
+    EXPECT_TRUE(focus.move(board, Direction::Left));
+    EXPECT_TRUE(focus.move(board, Direction::Left));
+    EXPECT_EQ(std::make_pair(focus.row(), focus.column()), std::make_pair(1, 0));
+}
+
 TEST(BoardFocusTest, AnEmptyBoardHasNoFocus) {
     ClassicBoard board;
     BoardFocus focus;

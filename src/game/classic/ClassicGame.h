@@ -107,12 +107,11 @@ public:
     bool undoMove();
     // Lets the moves test decide again (the out-of-moves dialog's undo).
     void clearNoMoves();
-    // The game as plain data, to be continued later. Meant for a board at rest with no prize in
-    // the air (isAtRest and no prize object moving).
+    // The game as plain data, to be continued later (the caller marks the prizes in flight).
     ClassicGameRecord record() const;
     // Goes on with a recorded game under `tuning` (the values it was dealt under): board, shelf,
-    // score, freed prizes and undo history as they were. The screen shows the freed prizes
-    // resting on their shelf slots.
+    // score, freed prizes and undo history as they were. The screen shows the landed prizes
+    // resting on their shelf slots and starts the fall of those that were in flight.
     void restore(const ClassicGameRecord& record, const ClassicTuning& tuning);
     // Nothing on the board pops, rises or slides.
     bool isAtRest() const;

@@ -180,6 +180,7 @@ std::vector<uint8_t> encode(const ClassicGameRecord& record, uint32_t tuningFing
     out.i32(record.superPopRun);
     for (int i = 0; i < record.releasedCount; ++i) {
         writeRelease(out, record.releases[static_cast<std::size_t>(i)]);
+        out.u8(record.inFlight[static_cast<std::size_t>(i)] ? 1 : 0);
     }
     out.snapshot(record.board);
     out.u16(record.undoCount);
@@ -226,6 +227,7 @@ std::optional<ClassicGameRecord> decode(std::span<const uint8_t> bytes, uint32_t
     const bool releasesFit = record.releasedCount <= ClassicGameRecord::kMaxReleases;
     for (int i = 0; releasesFit && i < record.releasedCount && !in.isShort(); ++i) {
         record.releases[static_cast<std::size_t>(i)] = readRelease(in);
+        record.inFlight[static_cast<std::size_t>(i)] = in.u8() != 0;
     }
     in.snapshot(record.board);
     record.undoCount = in.u16();

@@ -14,8 +14,10 @@
 struct ClassicTuning;
 
 // What it takes to go on with a game exactly where it was left: its options, the board and the
-// shelf, the score, the prizes freed so far and the whole undo history. Taken only while the
-// board is at rest and no prize is in the air, so every freed prize has landed and been scored.
+// shelf, the score, the prizes freed so far and the whole undo history. Balloons still popping
+// count as gone and rising ones as arrived (the board keeps grid positions, not pictures); a
+// freed prize still in the air is marked, and falls again from where it was freed when the game
+// goes on, to be scored as it lands.
 struct ClassicGameRecord {
     static constexpr int kMaxReleases = 180;
 
@@ -28,6 +30,8 @@ struct ClassicGameRecord {
     bool allPrizesFreed = false;
     int32_t superPopRun = 0;
     std::array<ClassicPrizeRelease, kMaxReleases> releases{};
+    // Set by the screen, which knows which prizes have landed.
+    std::array<bool, kMaxReleases> inFlight{};
     BoardSnapshot board;
     int undoCount = 0;
     std::array<BoardSnapshot, ClassicUndoHistory::kCapacity> undo{};

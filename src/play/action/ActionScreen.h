@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/action/ActionGame.h"
+#include "play/BoardKeyboard.h"
 #include "play/IdleWatch.h"
 #include "play/PlayPieces.h"
 #include "play/PlayScreen.h"
@@ -120,6 +121,7 @@ private:
     NumberText m_scoreText;
     NumberText m_roundText;
     IdleWatch m_idle;
+    BoardKeyboard m_keys;
     std::string m_typedName;
     std::string m_dialogText;
     int m_alarmChannel = -1;

@@ -91,6 +91,15 @@ ClassicScreen::ClassicScreen(GameContext& context)
     m_typedName.reserve(EntryField::kMaxLength);
 }
 
+ClassicScreen::~ClassicScreen() {
+    keepGameInProgress(true);
+}
+
+void ClassicScreen::startFadeOut() {
+    keepGameInProgress(true);
+    PlayScreen::startFadeOut();
+}
+
 int ClassicScreen::minimumGroup() const {
     return context().developerMode ? 1 : 2;
 }

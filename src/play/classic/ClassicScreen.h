@@ -49,6 +49,8 @@ public:
     static PlayScreenDesign design();
 
     explicit ClassicScreen(GameContext& context);
+    // A game in progress is kept when the program ends.
+    ~ClassicScreen() override;
 
     // On the first entry and after a finished game a new game fades in; every entry starts the
     // Classic music.
@@ -65,6 +67,8 @@ public:
     void undoMove() override;
     // Coming out of the fade-in the game starts with a whistle and the mascot's entrance.
     void startPlay() override;
+    // Leaving for the title keeps a game in progress, even one still moving.
+    void startFadeOut() override;
     void playStep() override;
     // With no move made yet (and not every prize out) these act at once, without a dialog.
     void askNewGame() override;
@@ -121,7 +125,7 @@ private:
     void lookForSavedGame();
     void runResumeDialog();
     void continueSavedGame();
-    void keepGameInProgress();
+    void keepGameInProgress(bool leaving = false);
     void forgetSavedGame();
 
     SettingsTuning m_tuning;

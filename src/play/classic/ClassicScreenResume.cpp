@@ -64,6 +64,10 @@ void ClassicScreen::continueSavedGame() {
     if (!m_game.allPrizesFreed()) {
         for (int i = 0; i < m_game.releasedCount(); ++i) {
             const ClassicPrizeRelease& release = m_game.release(i);
+            if (m_savedGame.inFlight[static_cast<std::size_t>(i)]) {
+                releasePrize(release); // falls again, and scores as it lands
+                continue;
+            }
             const ksImage* picture = presentPicture(release.theme, release.kind);
             const float width = picture != nullptr ? static_cast<float>(picture->getWidth()) : 0.0f;
             const float height = picture != nullptr ? static_cast<float>(picture->getHeight()) : 0.0f;
@@ -79,9 +83,14 @@ void ClassicScreen::continueSavedGame() {
 }
 
 // Called every frame of play: once the board is at rest after a pop or an undo, the game as it
-// stands is written (or, with every pop taken back, forgotten).
-void ClassicScreen::keepGameInProgress() {
-    if (!m_progressToKeep || !m_game.isAtRest() || !allReleasedPrizesFinished() || m_game.noMoves()) {
+// stands is written (or, with every pop taken back, forgotten). Leaving the screen (the main
+// menu, the window closed, the session ending) writes it at once, whatever still moves. A game
+// without moves is about to be decided and is not kept.
+void ClassicScreen::keepGameInProgress(bool leaving) {
+    if (!m_progressToKeep || m_game.noMoves()) {
+        return;
+    }
+    if (!leaving && (!m_game.isAtRest() || !allReleasedPrizesFinished())) {
         return;
     }
     m_progressToKeep = false;
@@ -89,8 +98,13 @@ void ClassicScreen::keepGameInProgress() {
         forgetSavedGame();
         return;
     }
-    const std::vector<uint8_t> bytes = ClassicResumeFile::encode(
-        m_game.record(), ClassicResumeFile::fingerprint(ClassicTuning::read(m_tuning)));
+    ClassicGameRecord& record = m_savedGame;
+    record = m_game.record();
+    for (int i = 0; i < record.releasedCount; ++i) {
+        record.inFlight[static_cast<std::size_t>(i)] = prize(i).isActive() && !prize(i).isFlyingOff();
+    }
+    const std::vector<uint8_t> bytes =
+        ClassicResumeFile::encode(record, ClassicResumeFile::fingerprint(ClassicTuning::read(m_tuning)));
     writeFileAtomically(savedGamePath(), bytes);
 }
 

@@ -513,9 +513,15 @@ protected:
 
 TEST_F(ClassicResume, ARecordedGameGoesOnExactlyWhereItWasLeft) {
     playMoves(6);
-    const std::vector<uint8_t> bytes = ClassicResumeFile::encode(game.record(), fingerprint());
+    ASSERT_GT(game.undoDepth(), 0);
+    ClassicGameRecord taken = game.record();
+    taken.inFlight[0] = true; // the screen's mark: the first freed prize was still falling
+    const std::vector<uint8_t> bytes = ClassicResumeFile::encode(taken, fingerprint());
+    LogCapture log;
     const std::optional<ClassicGameRecord> record = ClassicResumeFile::decode(bytes, fingerprint());
-    ASSERT_TRUE(record.has_value());
+    ASSERT_TRUE(record.has_value()) << ::testing::PrintToString(log.lines());
+    EXPECT_EQ(record->inFlight[0], taken.releasedCount > 0);
+    EXPECT_FALSE(record->inFlight[1]);
 
     Recorder otherRecorder;
     ClassicGame resumed(nullptr, &otherRecorder);
@@ -543,6 +549,7 @@ TEST_F(ClassicResume, DamagedShortAndForeignFilesAreIgnored) {
     const std::vector<uint8_t> good = ClassicResumeFile::encode(game.record(), fingerprint());
     ASSERT_TRUE(ClassicResumeFile::decode(good, fingerprint()).has_value());
 
+    LogCapture log;
     std::vector<uint8_t> damaged = good;
     damaged[damaged.size() / 2] ^= 0x40;
     EXPECT_FALSE(ClassicResumeFile::decode(damaged, fingerprint()).has_value());
@@ -554,6 +561,9 @@ TEST_F(ClassicResume, DamagedShortAndForeignFilesAreIgnored) {
     EXPECT_FALSE(
         ClassicResumeFile::decode(good, fingerprint("classicPrizes=3,3,3 classicPrizePoints=25,20,20"))
             .has_value());
+    // Each file turned away says so in one log line.
+    EXPECT_EQ(log.count("ClassicResumeFile::decode"), 6);
+    EXPECT_EQ(log.lines().size(), 6u);
 }
 
 TEST_F(ClassicResume, AFileOfAnotherVersionOrWithImpossibleContentsIsIgnored) {

@@ -105,6 +105,9 @@ void ClassicScreen::keepGameInProgress(bool leaving) {
     }
     const std::vector<uint8_t> bytes =
         ClassicResumeFile::encode(record, ClassicResumeFile::fingerprint(ClassicTuning::read(m_tuning)));
+    // The data directory is made at start; it may have gone since (a player tidying up).
+    std::error_code error;
+    std::filesystem::create_directories(savedGamePath().parent_path(), error);
     writeFileAtomically(savedGamePath(), bytes);
 }
 

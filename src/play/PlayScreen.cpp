@@ -54,6 +54,7 @@ PlayScreen::PlayScreen(GameContext& context, const PlayScreenDesign& design)
     ksResources& resources = context.resources;
     m_balloonImages.load(
         [&resources](const char* name) -> const ksImage* { return resources.getImage(name); });
+    m_bursts.load([&resources](const char* name) -> const ksImage* { return resources.getImage(name); });
     char name[32];
     for (int theme = 0; theme < kThemes; ++theme) {
         for (int kind = 0; kind < kPrizeKinds; ++kind) {
@@ -421,10 +422,10 @@ FloatingScore* PlayScreen::spawnFloatingScore(ksFont* font, float startX, float 
     return score;
 }
 
-PopEffect* PlayScreen::spawnPopEffect(const ksImage* picture, float centreX, float centreY) {
+PopEffect* PlayScreen::spawnPopEffect(const BurstPictures::Frames* frames, float centreX, float centreY) {
     PopEffect* effect = takeFromPool(m_popEffects);
     if (effect != nullptr) {
-        effect->start(picture, centreX, centreY);
+        effect->start(frames, centreX, centreY);
         m_scene.add(effect);
     }
     return effect;
@@ -433,8 +434,7 @@ PopEffect* PlayScreen::spawnPopEffect(const ksImage* picture, float centreX, flo
 void PlayScreen::spawnBalloonPop(const BalloonBoard& board, int row, int column, int colour) {
     const float x = static_cast<float>(board.columnX(column)) + kPlaceCentreX;
     const float y = static_cast<float>(board.rowY(row, column)) + kPlaceCentreY;
-    const bool known = colour >= 0 && colour < BalloonImageTable::kColours;
-    spawnPopEffect(known ? m_balloonImages.normal[static_cast<std::size_t>(colour)] : nullptr, x, y);
+    spawnPopEffect(m_bursts.of(colour), x, y);
 }
 
 void PlayScreen::showRulesBanner(const GameBanner& banner) {

@@ -177,8 +177,8 @@ protected:
                                const ksFont* font2 = nullptr);
     FloatingScore* spawnFloatingScore(ksFont* font, float startX, float startY, float endX, float endY,
                                       int32_t value, float delay, float flightTime);
-    PopEffect* spawnPopEffect(const ksImage* picture, float centreX, float centreY);
-    // A pop effect with the picture of `colour` at the place (row, column) of `board`.
+    PopEffect* spawnPopEffect(const BurstPictures::Frames* frames, float centreX, float centreY);
+    // The burst of `colour` at the place (row, column) of `board`.
     void spawnBalloonPop(const BalloonBoard& board, int row, int column, int colour);
     // A banner the rules asked for, its fonts looked up by name.
     void showRulesBanner(const GameBanner& banner);
@@ -236,6 +236,7 @@ private:
     ksFont* m_messageFont;
     SoundCues m_cues;
     BalloonImageTable m_balloonImages;
+    BurstPictures m_bursts;
     std::array<std::array<const ksImage*, kPrizeKinds>, kThemes> m_presents{};
     EffectPool<BannerMessage, 5> m_banners;
     EffectPool<PopEffect, 32> m_popEffects;

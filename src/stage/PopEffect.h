@@ -1,37 +1,40 @@
-// PopEffect.h: the puff a balloon leaves as it pops: its picture swelling and fading away.
+// PopEffect.h: the burst a balloon leaves as it pops: a flash and shards of its colour flying apart.
 #pragma once
 
 #include "engine/scene/ksDrawable.h"
+#include "stage/BurstPictures.h"
 
-class ksImage;
 class ksTimer;
 
-// Over 0.15 s the balloon's picture grows around its centre to 1.6 times its size while its
-// opacity falls from 0.7 to nothing, so each popped balloon bursts outward in its own colour.
-// The play screens keep 32 in a pool (EffectPool) and start one at every popped balloon.
+// The burst plays its frames in order within the 0.1 s a balloon takes to pop, centred on the
+// balloon's place, swelling a little as the shards fly; the last frame fades out, and then the
+// place is empty. The play screens keep 32 in a pool (EffectPool) and start one at every popped
+// balloon.
 class PopEffect : public ksDrawable {
 public:
     static constexpr int kDepth = 105;
-    static constexpr float kSeconds = 0.15f;
-    static constexpr float kGrowth = 0.6f; // added to the scale over the puff
-    static constexpr float kStartOpacity = 0.7f;
+    static constexpr float kSeconds = 0.1f; // a balloon's popping time
+    static constexpr float kStartScale = 0.85f;
+    static constexpr float kEndScale = 1.15f;
 
     explicit PopEffect(const ksTimer& timer);
 
-    // Puffs `picture` (may be null: nothing is drawn, and the effect still runs its time)
-    // around the point (centreX, centreY).
-    void start(const ksImage* picture, float centreX, float centreY);
+    // Bursts `frames` (may be null, as may any frame: nothing is drawn then, and the effect
+    // still runs its time) around the point (centreX, centreY).
+    void start(const BurstPictures::Frames* frames, float centreX, float centreY);
 
     void update() override;
     bool isActive() const override { return m_active; }
     void draw() override;
 
+    // The frame shown now, 0 to BurstPictures::kFrames - 1.
+    int frame() const;
     float scale() const;
     float opacity() const;
 
 private:
     const ksTimer& m_timer;
-    const ksImage* m_picture = nullptr;
+    const BurstPictures::Frames* m_frames = nullptr;
     float m_centreX = 0.0f;
     float m_centreY = 0.0f;
     float m_clock = 0.0f;

@@ -1,8 +1,12 @@
 // ColourVisionTest.cpp: the balloon colours stay apart for every kind of colour vision.
 #include "ColourVision.h"
 
+#include "BalloonArt.h"
 #include "Palette.h"
+#include "PrizeArt.h"
+#include "Sketch.h"
 
+#include <cmath>
 #include <set>
 
 #include <gtest/gtest.h>
@@ -66,6 +70,49 @@ TEST(BalloonColours, EveryColourHasItsOwnEmblemAndGoldTheStar) {
     }
     EXPECT_EQ(emblems.size(), kBalloonColours.size());
     EXPECT_EQ(kBalloonColours[kGoldColour].emblem, Emblem::Star);
+}
+
+// A balloon place as the Classic board shows it: the balloon, the prize marker over it at 0.7
+// and the balloon once more at 0.1, so the marker seems to shine through.
+Raster placeWithMarker(int colour) {
+    const Raster balloon = paintBalloon(BalloonLook{colour});
+    Sketch place(kPlaceWidth, kPlaceHeight);
+    place.drawRaster(balloon, 0, 0);
+    place.drawRaster(paintPrizeMarker(), 4, 4, 0.7);
+    place.drawRaster(balloon, 0, 0, 0.1);
+    return place.toRaster();
+}
+
+Colour colourOf(uint32_t argb) {
+    return Colour{redOf(argb) / 255.0, greenOf(argb) / 255.0, blueOf(argb) / 255.0};
+}
+
+// The marker shows the player's goal: on every balloon colour, for every kind of colour vision,
+// its bow is clearly lighter or darker than the balloon under it over enough pixels to read at
+// a glance. Lightness, not hue, carries it, so no colour vision loses it.
+TEST(PrizeMarker, ItsBowStandsOutOnEveryBalloonForEveryColourVision) {
+    constexpr int kEnoughPixels = 80;
+    constexpr double kClearLightness = 20.0; // CIELAB L*, of 100
+    for (int colour = 0; colour <= kGoldColour; ++colour) {
+        const Raster plain = paintBalloon(BalloonLook{colour});
+        const Raster marked = placeWithMarker(colour);
+        for (Vision vision : kAllVisions) {
+            SCOPED_TRACE(std::string(kBalloonColours[colour].name) + ", " + std::string(visionName(vision)));
+            int standingOut = 0;
+            // The bow's box, above the emblem.
+            for (int y = 4; y < 14; ++y) {
+                for (int x = 4; x < 24; ++x) {
+                    if (alphaOf(plain.at(x, y)) < 250) {
+                        continue; // off the balloon: the backdrop shows there
+                    }
+                    const double under = toLab(simulateVision(colourOf(plain.at(x, y)), vision)).l;
+                    const double over = toLab(simulateVision(colourOf(marked.at(x, y)), vision)).l;
+                    standingOut += std::fabs(over - under) >= kClearLightness ? 1 : 0;
+                }
+            }
+            EXPECT_GE(standingOut, kEnoughPixels);
+        }
+    }
 }
 
 } // namespace

@@ -92,6 +92,11 @@ const std::vector<uint8_t>* packFile(const std::string& name) {
 
 // An IMAGE entry as the game loads it: JPEG first, then GIF, alpha from the mask's blue byte.
 std::optional<Raster> loadImage(const ScriptEntry& entry) {
+    // A blank image the game draws into itself: its width and height.
+    if (entry.parameters.size() == 2 && entry.parameters[0].kind == TokenKind::Number &&
+        entry.parameters[1].kind == TokenKind::Number) {
+        return Raster(std::stoi(entry.parameters[0].text), std::stoi(entry.parameters[1].text));
+    }
     if (entry.parameters.empty() || entry.parameters[0].kind != TokenKind::File) {
         return std::nullopt;
     }
@@ -141,7 +146,7 @@ TEST(GeneratedResources, TheBuildWroteAReadablePackAndScriptThatStartsWithTheOnl
 
 TEST(GeneratedResources, DeclaresEveryRequiredNameWithItsKind) {
     const std::vector<Requirement> requirements = readRequirements();
-    ASSERT_EQ(requirements.size(), 305u) << "required-resources.tsv is missing or changed";
+    ASSERT_EQ(requirements.size(), 312u) << "required-resources.tsv is missing or changed";
     for (const Requirement& r : requirements) {
         const ScriptEntry* entry = findEntry(r.name);
         ASSERT_NE(entry, nullptr) << r.kind << " " << r.name << " is not declared";
@@ -168,7 +173,8 @@ TEST(GeneratedResources, EveryFileTheScriptNamesIsInThePackInLowerCase) {
 
 TEST(GeneratedResources, PicturesAreBaselineFullColourJpegs) {
     for (const ScriptEntry& entry : generated().entries) {
-        if (entry.keyword != "IMAGE" || entry.parameters.empty()) {
+        if (entry.keyword != "IMAGE" || entry.parameters.empty() ||
+            entry.parameters[0].kind != TokenKind::File) {
             continue;
         }
         const auto* bytes = packFile(entry.parameters[0].fileName());
@@ -233,16 +239,34 @@ TEST(GeneratedResources, FamiliesOfPicturesShareOneSize) {
 }
 
 TEST(GeneratedResources, SpritesCarryMasksAndBackdropsAreOpaque) {
-    for (const char* name :
-         {"balloon0", "balloon6", "balloon_press3", "balloon_inflate2_0", "prize", "prize4", "present3_5",
-          "para", "cursor", "cord", "spike_default", "spike_bouquet", "ins1", "sprev_button", "checkbox",
-          "tab_slides", "target0", "puzzle_locked"}) {
+    for (const char* name : {"balloon0",
+                             "balloon6",
+                             "balloon_press3",
+                             "balloon_inflate2_0",
+                             "prize",
+                             "prize4",
+                             "present3_5",
+                             "para",
+                             "cursor",
+                             "cord",
+                             "spike_default",
+                             "spike_bouquet",
+                             "ins1",
+                             "sprev_button",
+                             "checkbox",
+                             "tab_slides",
+                             "target0",
+                             "puzzle_locked",
+                             "buttons",
+                             "main_over",
+                             "podium_classic_over",
+                             "podium_endless_over"}) {
         const ScriptEntry* entry = findEntry(name);
         ASSERT_NE(entry, nullptr) << name;
         EXPECT_EQ(entry->parameters.size(), 2u) << name << " needs a mask";
     }
-    for (const char* name : {"title", "buttons", "main", "main_over", "main3", "podium_classic_up",
-                             "podium_endless_over", "curtain01_left"}) {
+    for (const char* name :
+         {"title", "main", "main3", "podium_classic_up", "podium_endless_up", "curtain01_left"}) {
         const ScriptEntry* entry = findEntry(name);
         ASSERT_NE(entry, nullptr) << name;
         EXPECT_EQ(entry->parameters.size(), 1u) << name;
@@ -279,37 +303,98 @@ double meanDifference(const Raster& a, int ax, int ay, const Raster& b, int bx, 
     return sum / (3.0 * w * h);
 }
 
+// One menu button: the picture its normal look is on, where the screen shows it, and where its
+// hover face is cut from.
+struct HoverFace {
+    const char* normal;
+    int screenX, screenY;
+    const char* hover;
+    int sourceX, sourceY;
+    int width, height;
+};
+
+// What the screen shows while the button is fully hovered: the face blended over its normal look.
+Raster hoveredButton(const Raster& normal, const Raster& hover, const HoverFace& face) {
+    Raster out = normal.cropped(face.screenX, face.screenY, face.width, face.height);
+    out.composite(hover.cropped(face.sourceX, face.sourceY, face.width, face.height), 0, 0);
+    return out;
+}
+
+std::vector<HoverFace> hoverFaces() {
+    std::vector<HoverFace> faces;
+    // The title's seven buttons have no normal face: the title shows them.
+    for (const auto& [x, y, w, h] : std::vector<std::array<int, 4>>{{13, 223, 131, 148},
+                                                                    {152, 223, 131, 148},
+                                                                    {291, 223, 131, 148},
+                                                                    {123, 396, 126, 46},
+                                                                    {252, 396, 126, 46},
+                                                                    {382, 396, 126, 46},
+                                                                    {6, 390, 111, 83}}) {
+        faces.push_back({"title", x, y, "buttons", x, y - 222, w, h});
+    }
+    // The podium buttons: New Game, Options, Main Menu, the visible part of Pause, Help.
+    for (const auto& [up, over] : {std::pair{"podium_classic_up", "podium_classic_over"},
+                                   {"podium_endless_up", "podium_endless_over"}}) {
+        for (const auto& [x, y, w, h] : std::vector<std::array<int, 4>>{{36, 37, 92, 26},
+                                                                        {37, 66, 88, 26},
+                                                                        {38, 95, 85, 24},
+                                                                        {37, 123, 56, 29},
+                                                                        {97, 123, 24, 26}}) {
+            faces.push_back({up, x, y, over, x, y, w, h});
+        }
+    }
+    faces.push_back({"main", 133, 445, "main_over", 133, 445, 58, 31}); // Classic's undo
+    return faces;
+}
+
 // Every menu button's hover face, cut where the screens cut it, visibly lights up a button
 // painted at that very place.
 TEST(GeneratedResources, HoverFacesLightUpTheButtonsWhereTheScreensCutThem) {
-    struct Rect {
-        int x, y, w, h;
-    };
-    const auto title = loadImage("title");
-    const auto lit = loadImage("buttons");
-    ASSERT_TRUE(title && lit);
-    for (const Rect& r :
-         {Rect{13, 223, 131, 148}, Rect{152, 223, 131, 148}, Rect{291, 223, 131, 148},
-          Rect{123, 396, 126, 46}, Rect{252, 396, 126, 46}, Rect{382, 396, 126, 46}, Rect{6, 390, 111, 83}}) {
-        EXPECT_GT(meanDifference(*title, r.x, r.y, *lit, r.x, r.y - 222, r.w, r.h), 8.0)
-            << "title button at " << r.x;
+    for (const HoverFace& face : hoverFaces()) {
+        const auto normal = loadImage(face.normal);
+        const auto hover = loadImage(face.hover);
+        ASSERT_TRUE(normal && hover) << face.hover;
+        const Raster shown = hoveredButton(*normal, *hover, face);
+        EXPECT_GT(meanDifference(*normal, face.screenX, face.screenY, shown, 0, 0, face.width, face.height),
+                  8.0)
+            << face.hover << " at " << face.sourceX << ", " << face.sourceY;
     }
-    for (const auto& [up, over] : {std::pair{"podium_classic_up", "podium_classic_over"},
-                                   {"podium_endless_up", "podium_endless_over"}}) {
-        const auto normal = loadImage(up);
-        const auto hover = loadImage(over);
+}
+
+// The buttons are rounded; a hover face is cut as a rectangle, so it must be clear in its
+// corners or a square shows behind the rounded button while it is hovered.
+TEST(GeneratedResources, HoverFacesAreClearInTheCornersAndLeaveTheNormalLookThere) {
+    for (const HoverFace& face : hoverFaces()) {
+        SCOPED_TRACE(std::string(face.hover) + " at " + std::to_string(face.sourceX) + ", " +
+                     std::to_string(face.sourceY));
+        const auto normal = loadImage(face.normal);
+        const auto hover = loadImage(face.hover);
         ASSERT_TRUE(normal && hover);
-        // Source rectangles of the five visible menu buttons; the visible part of Pause only.
-        for (const Rect& r : {Rect{36, 37, 92, 26}, Rect{37, 66, 88, 26}, Rect{38, 95, 85, 24},
-                              Rect{37, 123, 56, 29}, Rect{97, 123, 24, 26}}) {
-            EXPECT_GT(meanDifference(*normal, r.x, r.y, *hover, r.x, r.y, r.w, r.h), 8.0)
-                << over << " at " << r.x << ", " << r.y;
+        const int right = face.sourceX + face.width - 1;
+        const int bottom = face.sourceY + face.height - 1;
+        // Pause runs off the bottom of the screen: its lower corners are never shown.
+        const bool cutByTheScreen = face.width == 56 && face.height == 29;
+        for (const auto& [x, y] : std::vector<std::pair<int, int>>{{face.sourceX, face.sourceY},
+                                                                   {right, face.sourceY},
+                                                                   {face.sourceX, bottom},
+                                                                   {right, bottom}}) {
+            if (cutByTheScreen && y == bottom) {
+                continue;
+            }
+            EXPECT_LE(alphaOf(hover->at(x, y)), 8) << "corner " << x << ", " << y;
         }
+        const Raster shown = hoveredButton(*normal, *hover, face);
+        for (const auto& [x, y] : std::vector<std::pair<int, int>>{
+                 {0, 0}, {face.width - 1, 0}, {0, face.height - 1}, {face.width - 1, face.height - 1}}) {
+            if (cutByTheScreen && y == face.height - 1) {
+                continue;
+            }
+            EXPECT_LE(meanDifference(*normal, face.screenX + x, face.screenY + y, shown, x, y, 1, 1), 3.0)
+                << "corner " << x << ", " << y << " of the hovered button";
+        }
+        EXPECT_EQ(alphaOf(hover->at(face.sourceX + face.width / 2, face.sourceY + face.height / 2)), 255)
+            << "the face itself is solid";
     }
-    const auto main = loadImage("main");
-    const auto mainOver = loadImage("main_over");
-    ASSERT_TRUE(main && mainOver);
-    EXPECT_GT(meanDifference(*main, 133, 445, *mainOver, 133, 445, 58, 31), 8.0) << "undo";
 }
 
 TEST(GeneratedResources, TheLastInflateFrameIsTheFullBalloon) {

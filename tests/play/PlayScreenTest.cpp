@@ -270,7 +270,7 @@ TEST_F(PlayScreenTest, FullPoolsDropRequestsAndEffectsDroppedWithTheSceneAreReus
     // A new game clears the scene: the banners still falling are nobody's any more.
     screen.activate();
     EXPECT_NE(screen.spawnBanner("again", font), nullptr);
-    frames(20); // the pop effects last 0.15 s
+    frames(20); // the pop effects last 0.1 s
     EXPECT_NE(screen.spawnPopEffect(nullptr, 300.0f, 200.0f), nullptr);
 }
 

@@ -36,7 +36,7 @@ std::string numbered(const std::string& stem, int n) {
 
 std::vector<ImageAsset> titlePictures() {
     TitlePictures pictures = paintTitlePictures();
-    return {opaque("title", std::move(pictures.title)), opaque("buttons", std::move(pictures.buttons)),
+    return {opaque("title", std::move(pictures.title)), sprite("buttons", std::move(pictures.buttons)),
             opaque("spike_title", std::move(pictures.mascotStrip))};
 }
 
@@ -60,18 +60,18 @@ std::vector<ImageAsset> dialogPictures() {
 }
 
 std::vector<ImageAsset> classicPictures() {
-    const Raster main = paintPlayfield({PlayMode::Classic, false, false});
-    const Raster lit = paintPlayfield({PlayMode::Classic, true, true});
-    return {opaque("main", main), opaque("main_over", lit), opaque("podium_classic_up", podiumPicture(main)),
-            opaque("podium_classic_over", podiumPicture(lit))};
+    const Raster main = paintPlayfield({PlayMode::Classic});
+    const Raster lit = paintLitMenuButtons(PlayMode::Classic);
+    return {opaque("main", main), sprite("main_over", lit), opaque("podium_classic_up", podiumPicture(main)),
+            sprite("podium_classic_over", podiumHoverPicture(lit))};
 }
 
 std::vector<ImageAsset> actionPictures() {
-    const Raster main = paintPlayfield({PlayMode::Action, false, false});
-    const Raster lit = paintPlayfield({PlayMode::Action, false, true});
+    const Raster main = paintPlayfield({PlayMode::Action});
+    const Raster lit = paintLitMenuButtons(PlayMode::Action);
     return {opaque("main3", main),
             opaque("podium_endless_up", podiumPicture(main)),
-            opaque("podium_endless_over", podiumPicture(lit)),
+            sprite("podium_endless_over", podiumHoverPicture(lit)),
             sprite("meter", paintMeter()),
             sprite("meter_highlight", paintMeterHighlight()),
             sprite("cord", paintCord())};
@@ -102,6 +102,17 @@ std::vector<ImageAsset> inflatePictures() {
             look.inflation = inflateFraction(frame);
             out.push_back(sprite("balloon_inflate" + std::to_string(c) + "_" + std::to_string(frame),
                                  paintBalloon(look)));
+        }
+    }
+    return out;
+}
+
+std::vector<ImageAsset> burstPictures() {
+    std::vector<ImageAsset> out;
+    for (int c = 0; c <= kGoldColour; ++c) {
+        for (int frame = 0; frame < kBurstFrames; ++frame) {
+            out.push_back(sprite("balloon_burst" + std::to_string(c) + "_" + std::to_string(frame),
+                                 paintBalloonBurst(c, frame)));
         }
     }
     return out;
@@ -159,6 +170,7 @@ std::vector<ArtJob> artCatalogue() {
     jobs.push_back({"Action play screen", actionPictures});
     jobs.push_back({"Balloons", balloonPictures});
     jobs.push_back({"Balloons", inflatePictures});
+    jobs.push_back({"Balloons", burstPictures});
     jobs.push_back({"Prizes, presents and the parachute", prizePictures});
     constexpr std::size_t kFramesPerJob = 11;
     jobs.push_back({"Mascot", [] {

@@ -4,6 +4,7 @@
 #include "Palette.h"
 #include "Shapes.h"
 #include "Sketch.h"
+#include "StageKit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -190,6 +191,90 @@ Raster paintBalloon(const BalloonLook& look) {
     paintEmblem(cr, colour, f, look.pressed, emblemStrength);
     if (look.colour == kGoldColour && !look.pressed) {
         paintGoldSparkles(cr, f, emblemStrength);
+    }
+    return sketch.toRaster();
+}
+
+Raster paintBalloonBurst(int colour, int frame) {
+    const BalloonColour& c = kBalloonColours[std::clamp(colour, 0, kGoldColour)];
+    const int f = std::clamp(frame, 0, kBurstFrames - 1);
+    Sketch sketch(kBurstSize, kBurstSize);
+    cairo_t* cr = sketch.cr();
+    const double centre = kBurstSize / 2.0;
+    // How far the burst has come: 0 at the flash, 1 in the last frame.
+    const double t = f / static_cast<double>(kBurstFrames - 1);
+
+    // The flash: a white-hot star in a glow of the balloon's colour, then a thin bright ring
+    // racing out.
+    if (f == 0) {
+        constexpr double kReach = 14.0;
+        cairo_pattern_t* glow = cairo_pattern_create_radial(centre, centre, 0.0, centre, centre, kReach);
+        addStop(glow, 0.0, Colour{1, 1, 1}, 0.95);
+        addStop(glow, 0.5, c.shine, 0.7);
+        addStop(glow, 1.0, c.body, 0.0);
+        cairo_arc(cr, centre, centre, kReach, 0, 2 * kPi);
+        cairo_set_source(cr, glow);
+        cairo_fill(cr);
+        cairo_pattern_destroy(glow);
+        starPath(cr, centre, centre, 9.0, 3.4, 8, 0.2);
+        setColour(cr, Colour{1, 1, 1}, 0.9);
+        cairo_fill(cr);
+    } else if (f < kBurstFrames - 1) {
+        cairo_arc(cr, centre, centre, 15.0, 0, 2 * kPi);
+        cairo_set_line_width(cr, 1.4);
+        setColour(cr, c.shine.lighter(0.5), 0.7);
+        cairo_stroke(cr);
+    }
+
+    // Streaks of light between the shards.
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (int i = 0; i < 8; ++i) {
+        const double a = (i + 0.5) * kPi / 4.0;
+        const double r0 = 7.0 + 10.0 * t;
+        const double r1 = r0 + 7.0 - 3.0 * t;
+        cairo_move_to(cr, centre + r0 * std::cos(a), centre + r0 * std::sin(a));
+        cairo_line_to(cr, centre + r1 * std::cos(a), centre + r1 * std::sin(a));
+    }
+    cairo_set_line_width(cr, 1.6 - 0.5 * t);
+    setColour(cr, c.shine.lighter(0.6), 0.95 - 0.45 * t);
+    cairo_stroke(cr);
+
+    // The shards of skin: curved scraps that fly out, turn and shrink.
+    Scatter scatter(101u + static_cast<uint32_t>(colour));
+    constexpr int kShards = 9;
+    for (int i = 0; i < kShards; ++i) {
+        const double a = i * 2.0 * kPi / kShards + scatter.between(-0.25, 0.25);
+        const double speed = scatter.between(0.8, 1.15);
+        const double spin = scatter.between(-1.2, 1.2);
+        const double r = (10.0 + 14.0 * t) * speed;
+        const double size = (7.4 - 2.8 * t) * scatter.between(0.8, 1.2);
+        cairo_save(cr);
+        cairo_translate(cr, centre + r * std::cos(a), centre + r * std::sin(a));
+        cairo_rotate(cr, a + kPi / 2.0 + spin * t);
+        cairo_move_to(cr, -size, 0.0);
+        cairo_curve_to(cr, -size * 0.5, -size * 0.95, size * 0.5, -size * 0.95, size, 0.0);
+        cairo_curve_to(cr, size * 0.4, -size * 0.3, -size * 0.4, -size * 0.3, -size, 0.0);
+        cairo_close_path(cr);
+        cairo_restore(cr);
+        cairo_pattern_t* skin = cairo_pattern_create_radial(centre, centre, 0.0, centre, centre, r + size);
+        addStop(skin, 0.0, c.shine.lighter(0.2));
+        addStop(skin, 1.0, i % 3 == 0 ? c.shine : c.body.mix(c.shine, 0.2));
+        cairo_set_source(cr, skin);
+        cairo_fill_preserve(cr);
+        cairo_pattern_destroy(skin);
+        cairo_set_line_width(cr, 0.6);
+        setColour(cr, c.shadow, 0.45);
+        cairo_stroke(cr);
+    }
+
+    // Confetti specks between them, in the balloon's light and dark tones.
+    for (int i = 0; i < 10; ++i) {
+        const double a = scatter.between(0.0, 2.0 * kPi);
+        const double r = (6.0 + 17.0 * t) * scatter.between(0.7, 1.2);
+        const double dot = 1.3 - 0.3 * t;
+        cairo_arc(cr, centre + r * std::cos(a), centre + r * std::sin(a), dot, 0, 2 * kPi);
+        setColour(cr, i % 2 ? c.shine.lighter(0.3) : c.body.lighter(0.15));
+        cairo_fill(cr);
     }
     return sketch.toRaster();
 }

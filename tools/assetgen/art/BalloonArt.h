@@ -25,3 +25,10 @@ inline constexpr int kInflateFrames = 8;
 
 // Inflation of preview frame 0..7: frame 7 is the full balloon.
 double inflateFraction(int frame);
+
+// The burst a popped balloon leaves: kBurstFrames pictures of kBurstSize x kBurstSize, centred
+// on the centre of the balloon's place. A flash breaks the skin into shards of the balloon's
+// colour, which fly apart, shrink and scatter as confetti.
+inline constexpr int kBurstSize = 56;
+inline constexpr int kBurstFrames = 3;
+Raster paintBalloonBurst(int colour, int frame);

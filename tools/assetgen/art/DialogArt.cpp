@@ -308,14 +308,15 @@ Raster paintPuzzleSelector() {
         for (int col = 0; col < 3; ++col) {
             const double cx = 120 + col * 125;
             const double cy = 155 + row * 106;
-            fillRounded(cr, cx - 58, cy - 53, 116, 106, 8, kFrameDark);
-            goldRim(cr, cx - 57, cy - 52, 114, 104, 7, 2.5);
+            fillRounded(cr, cx - 56, cy - 51, 112, 102, 7, kFrameDark);
+            goldRim(cr, cx - 55.5, cy - 50.5, 111, 101, 6, 2.0);
             fillRounded(cr, cx - 54, cy - 49, 108, 98, 5, Colour::hex(0x120C2E));
         }
     }
-    // An information board under the pictures for the hovered puzzle's lines.
-    fillRounded(cr, 40, 306, 404, 104, 10, Colour::hex(0x1B1446), 0.9);
-    roundedRectPath(cr, 40.5, 306.5, 403, 103, 10);
+    // An information board for the hovered puzzle's lines, clear of the lower pictures' frames
+    // (which end at y 312) and of the CANCEL button (from y 411).
+    fillRounded(cr, 40, 313, 404, 96, 10, Colour::hex(0x1B1446), 0.9);
+    roundedRectPath(cr, 40.5, 313.5, 403, 95, 10);
     setColour(cr, kRimLight, 0.45);
     cairo_set_line_width(cr, 1.0);
     cairo_stroke(cr);

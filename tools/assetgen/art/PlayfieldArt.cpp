@@ -70,8 +70,8 @@ void paintBoardPanel(cairo_t* cr, PlayMode mode) {
     cairo_restore(cr);
 }
 
-// The stand the mascot performs on, with the five menu buttons on its front.
-void paintPodium(cairo_t* cr, bool lit) {
+// The stand the mascot performs on.
+void paintPodium(cairo_t* cr) {
     // Body of the stand.
     // Its right side stays left of x 133, where Classic's undo button begins.
     polygonPath(cr, {{28, 362}, {131, 362}, {131, 480}, {24, 480}});
@@ -111,7 +111,10 @@ void paintPodium(cairo_t* cr, bool lit) {
     cairo_set_source(cr, top);
     cairo_fill(cr);
     cairo_pattern_destroy(top);
+}
 
+// The five menu buttons on the front of the stand.
+void paintPodiumButtons(cairo_t* cr, bool lit) {
     paintPlaqueButton(cr, 36, 365, 92, 26, "New Game", 13, kButtonTeal, lit);
     paintPlaqueButton(cr, 37, 394, 88, 26, "Options", 13, kButtonTeal, lit);
     paintPlaqueButton(cr, 38, 423, 85, 24, "Main Menu", 12.5, kButtonTeal, lit);
@@ -313,11 +316,27 @@ Raster paintPlayfield(const PlayfieldLook& look) {
         paintActionHints(cr);
         paintScorePlaque(cr, 509, 449);
     }
-    paintPodium(cr, look.podiumLit);
+    paintPodium(cr);
+    paintPodiumButtons(cr, false);
     if (classic) {
-        paintUndoButton(cr, look.undoLit);
+        paintUndoButton(cr, false);
     }
     return s.toRaster();
+}
+
+Raster paintLitMenuButtons(PlayMode mode) {
+    Sketch s(kScreenWidth, kScreenHeight);
+    cairo_t* cr = s.cr();
+    paintPodiumButtons(cr, true);
+    if (mode == PlayMode::Classic) {
+        paintUndoButton(cr, true);
+    }
+    return s.toRaster();
+}
+
+Raster podiumHoverPicture(const Raster& litButtons) {
+    // Rows below the screen stay clear.
+    return litButtons.cropped(0, kPodiumOffsetY, kPodiumWidth, kPodiumHeight);
 }
 
 Raster podiumPicture(const Raster& playfield) {

@@ -7,8 +7,6 @@ enum class PlayMode { Classic, Action };
 
 struct PlayfieldLook {
     PlayMode mode = PlayMode::Classic;
-    bool undoLit = false;   // Classic's undo button in its hover look
-    bool podiumLit = false; // every podium button in its hover look
 };
 
 inline constexpr int kScreenWidth = 640;
@@ -26,6 +24,12 @@ inline constexpr int kPodiumOffsetY = 328;
 inline constexpr int kPodiumWidth = 448;
 inline constexpr int kPodiumHeight = 477;
 Raster podiumPicture(const Raster& playfield);
+
+// The hover faces: the menu buttons of the screen (the podium's, and Classic's undo) lit, alone
+// on a clear 640 x 480 picture, so every face carries its button's rounded outline as alpha.
+Raster paintLitMenuButtons(PlayMode mode);
+// The podium rows of those faces, placed as in podiumPicture; rows below the screen are clear.
+Raster podiumHoverPicture(const Raster& litButtons);
 
 // Action extras: the gold-star meter (drawn at (149, 8), cut from the left as it fills), its
 // highlight, and the pull cord whose handle the mascot grabs.

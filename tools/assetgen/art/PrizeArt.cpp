@@ -732,27 +732,54 @@ Raster paintTarget(int number) {
 Raster paintPrizeMarker() {
     Sketch s(24, 33);
     cairo_t* cr = s.cr();
-    // Coordinates below are the balloon place's, shifted by the marker's (4, 4) offset.
+    // Coordinates below are the balloon place's, shifted by the marker's (4, 4) offset. The bow
+    // spans the balloon's shoulders above its emblem, and the present hangs below the knot,
+    // between the rows. Bright gold inside a heavy ink outline reads on light and dark balloons
+    // alike, whatever colours the player can tell apart.
     cairo_translate(cr, -4, -4);
-    const Colour ribbon = Colour::hex(0xFFD23A);
-    // Bow on top of the balloon.
-    cairo_new_path(cr);
-    cairo_move_to(cr, 14, 5.5);
-    cairo_curve_to(cr, 10, 0.5, 4.5, 3.0, 7.0, 7.5);
-    cairo_close_path(cr);
-    cairo_move_to(cr, 14, 5.5);
-    cairo_curve_to(cr, 18, 0.5, 23.5, 3.0, 21.0, 7.5);
-    cairo_close_path(cr);
-    polygonPath(cr, {{13, 6}, {10, 11.5}, {12.5, 10.5}, {13.5, 12.5}});
-    polygonPath(cr, {{15, 6}, {18, 11.5}, {15.5, 10.5}, {14.5, 12.5}});
-    flat(cr, ribbon, 1.2);
-    circle(cr, 14, 5.8, 2.0);
-    flat(cr, ribbon.darker(0.1), 1.1);
-    // A small gift box hanging from the knot.
-    cairo_rectangle(cr, 9.5, 30.0, 9, 6.5);
-    shaded(cr, Colour::hex(0xFF5A8A), 30, 36.5, 1.1);
-    cairo_rectangle(cr, 13.2, 30.0, 1.6, 6.5);
-    setColour(cr, ribbon);
+    const Colour gold = Colour::hex(0xFFE040);
+    const Colour goldDeep = Colour::hex(0xF0A000);
+    constexpr double kKnotX = 14.0;
+    constexpr double kKnotY = 10.0;
+    constexpr double kInkWidth = 2.2;
+    // The two wings of the bow, flaring out from the knot.
+    for (double side : {-1.0, 1.0}) {
+        const double x = kKnotX;
+        const double y = kKnotY;
+        cairo_move_to(cr, x, y - 1.4);
+        cairo_curve_to(cr, x + side * 3.0, y - 5.0, x + side * 7.6, y - 5.9, x + side * 9.0, y - 4.2);
+        cairo_curve_to(cr, x + side * 10.1, y - 1.8, x + side * 10.0, y + 2.2, x + side * 8.8, y + 3.9);
+        cairo_curve_to(cr, x + side * 7.3, y + 5.4, x + side * 3.0, y + 3.4, x, y + 1.4);
+        cairo_close_path(cr);
+    }
+    cairo_pattern_t* fill = cairo_pattern_create_linear(0, kKnotY - 5.5, 0, kKnotY + 5.0);
+    addStop(fill, 0.0, Colour::hex(0xFFFFF4));
+    addStop(fill, 0.45, gold.lighter(0.3));
+    addStop(fill, 1.0, gold);
+    cairo_set_source(cr, fill);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(fill);
+    cairo_set_line_width(cr, kInkWidth);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    setColour(cr, kInk);
+    cairo_stroke(cr);
+    // A fold in each wing.
+    for (double side : {-1.0, 1.0}) {
+        cairo_move_to(cr, kKnotX + side * 2.6, kKnotY);
+        cairo_line_to(cr, kKnotX + side * 6.6, kKnotY - 1.0);
+    }
+    cairo_set_line_width(cr, 1.0);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    setColour(cr, goldDeep.darker(0.3));
+    cairo_stroke(cr);
+    // The knot.
+    roundedRectPath(cr, kKnotX - 2.3, kKnotY - 2.5, 4.6, 5.0, 1.5);
+    flat(cr, Colour::hex(0xFFF4B0), kInkWidth * 0.8);
+    // A present hangs from the balloon's knot.
+    cairo_rectangle(cr, 8.6, 30.0, 10.8, 6.6);
+    shaded(cr, gold, 30.0, 36.6, 1.5);
+    cairo_rectangle(cr, 13.0, 30.0, 2.0, 6.6);
+    setColour(cr, Colour::hex(0xE8203A));
     cairo_fill(cr);
     return s.toRaster();
 }

@@ -256,17 +256,9 @@ TextStyle bodyStyle(double size) {
 
 void paintPlaqueButton(cairo_t* cr, double x, double y, double w, double h, std::string_view caption,
                        double captionSize, const Colour& face, bool lit) {
+    // The lit look stays inside the rounded outline: hover faces are cut as rectangles, and
+    // anything painted in their corners would show as a square behind the button.
     const double r = std::min(h / 2.0, 12.0);
-    if (lit) {
-        cairo_pattern_t* glow =
-            cairo_pattern_create_radial(x + w / 2, y + h / 2, 4, x + w / 2, y + h / 2, w * 0.75);
-        addStop(glow, 0.0, Colour::hex(0xFFE890), 0.5);
-        addStop(glow, 1.0, Colour::hex(0xFFE890), 0.0);
-        cairo_rectangle(cr, x - 6, y - 6, w + 12, h + 12);
-        cairo_set_source(cr, glow);
-        cairo_fill(cr);
-        cairo_pattern_destroy(glow);
-    }
     roundedRectPath(cr, x, y, w, h, r);
     setColour(cr, Colour::hex(0x140A28));
     cairo_fill(cr);

@@ -41,7 +41,8 @@ void paintBulb(cairo_t* cr, double x, double y, double radius, const Colour& col
 void paintMarqueePanel(cairo_t* cr, double x, double y, double w, double h, double radius, const Colour& top,
                        const Colour& bottom, double bulbSpacing);
 
-// A rounded sign button with a caption; `lit` paints its hover look.
+// A rounded sign button with a caption; `lit` paints its hover look, which covers exactly the
+// same rounded outline as the normal one.
 void paintPlaqueButton(cairo_t* cr, double x, double y, double w, double h, std::string_view caption,
                        double captionSize, const Colour& face, bool lit);
 

@@ -9,6 +9,7 @@
 #include "Sketch.h"
 #include "StageKit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -117,15 +118,6 @@ void paintCard(Sketch& s, int index, bool lit) {
     const Card& card = kCards[index];
     const double x = b.left;
     const double y = b.top;
-    if (lit) {
-        cairo_pattern_t* glow = cairo_pattern_create_radial(x + 65, y + 74, 20, x + 65, y + 74, 100);
-        addStop(glow, 0.0, Colour::hex(0xFFE890), 0.5);
-        addStop(glow, 1.0, Colour::hex(0xFFE890), 0.0);
-        cairo_rectangle(cr, x, y, b.width, b.height);
-        cairo_set_source(cr, glow);
-        cairo_fill(cr);
-        cairo_pattern_destroy(glow);
-    }
     const Colour top = lit ? card.colour.lighter(0.35) : card.colour.lighter(0.1);
     const Colour bottom = lit ? card.colour : card.colour.darker(0.35);
     paintMarqueePanel(cr, x + 2, y + 2, b.width - 4, b.height - 4, 14, top, bottom, lit ? 13 : 0);
@@ -158,7 +150,9 @@ void paintWebBadge(Sketch& s, bool lit) {
     const double cx = b.left + b.width / 2.0;
     const double cy = b.top + b.height / 2.0 + 1;
     if (lit) {
-        cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, 20, cx, cy, 56);
+        // The glow dies out before the edges of the face the title cuts for the badge.
+        const double reach = std::min(b.width, b.height) / 2.0 - 2.0;
+        cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, 20, cx, cy, reach);
         addStop(glow, 0.0, Colour::hex(0xFFE890), 0.55);
         addStop(glow, 1.0, Colour::hex(0xFFE890), 0.0);
         cairo_rectangle(cr, b.left, b.top, b.width, b.height);
@@ -271,8 +265,20 @@ void paintMascotStage(cairo_t* cr) {
     cairo_stroke(cr);
 }
 
-// Everything but the little mascot, with the buttons lit or not.
-Raster paintTitleBase(bool lit) {
+// The seven menu buttons.
+void paintTitleButtons(Sketch& s, bool lit) {
+    cairo_t* cr = s.cr();
+    for (int i = 0; i < 3; ++i) {
+        paintCard(s, i, lit);
+    }
+    paintPlaqueButton(cr, 123, 396, 126, 46, "High Scores", 16, Colour::hex(0x7A3CC0), lit);
+    paintPlaqueButton(cr, 252, 396, 126, 46, "Options", 16, Colour::hex(0x1C8EA0), lit);
+    paintPlaqueButton(cr, 382, 396, 126, 46, "Exit", 16, Colour::hex(0xB8283A), lit);
+    paintWebBadge(s, lit);
+}
+
+// Everything but the little mascot, with the buttons in their normal look.
+Raster paintTitleBase() {
     Sketch s(640, 480);
     cairo_t* cr = s.cr();
     paintDuskSky(cr, 640, 480, 3u);
@@ -283,13 +289,15 @@ Raster paintTitleBase(bool lit) {
     paintTent(cr);
     paintMascotStage(cr);
     paintLogo(s);
-    for (int i = 0; i < 3; ++i) {
-        paintCard(s, i, lit);
-    }
-    paintPlaqueButton(cr, 123, 396, 126, 46, "High Scores", 16, Colour::hex(0x7A3CC0), lit);
-    paintPlaqueButton(cr, 252, 396, 126, 46, "Options", 16, Colour::hex(0x1C8EA0), lit);
-    paintPlaqueButton(cr, 382, 396, 126, 46, "Exit", 16, Colour::hex(0xB8283A), lit);
-    paintWebBadge(s, lit);
+    paintTitleButtons(s, false);
+    return s.toRaster();
+}
+
+// The lit buttons alone on a clear picture, so each hover face carries its button's own outline
+// as its alpha and the title shows through around it.
+Raster paintLitTitleButtons() {
+    Sketch s(640, 480);
+    paintTitleButtons(s, true);
     return s.toRaster();
 }
 
@@ -306,10 +314,10 @@ Raster withMascot(const Raster& base, int frame) {
 } // namespace
 
 TitlePictures paintTitlePictures() {
-    const Raster base = paintTitleBase(false);
+    const Raster base = paintTitleBase();
     TitlePictures pictures;
     pictures.title = withMascot(base, 0);
-    pictures.buttons = paintTitleBase(true).cropped(0, kButtonStripTop, 640, 480 - kButtonStripTop);
+    pictures.buttons = paintLitTitleButtons().cropped(0, kButtonStripTop, 640, 480 - kButtonStripTop);
     pictures.mascotStrip = Raster(4 * kTitleMascotWidth, kTitleMascotHeight);
     for (int frame = 0; frame < 4; ++frame) {
         const Raster posed = frame == 0 ? pictures.title : withMascot(base, frame);

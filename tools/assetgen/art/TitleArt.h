@@ -29,7 +29,7 @@ inline constexpr int kTitleMascotHeight = 83;
 
 struct TitlePictures {
     Raster title;       // 640 x 480, opaque
-    Raster buttons;     // 640 x 258: rows 222..479 with every button lit
+    Raster buttons;     // 640 x 258: rows 222..479, every button lit and clear around them
     Raster mascotStrip; // 280 x 83: four frames (idle, Classic, Puzzle, Action) cut from the title
 };
 

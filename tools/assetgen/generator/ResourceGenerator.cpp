@@ -199,6 +199,11 @@ GeneratedResources generateResources(unsigned threads, const std::filesystem::pa
             assembly.addImage(image);
         }
     }
+    assembly.section("The puzzle selector's pictures, drawn by the game from the puzzles");
+    for (int slot = 0; slot < 6; ++slot) {
+        assembly.script.blankImage("puzzleThumb" + std::to_string(slot), 106, 96);
+    }
+    assembly.script.blankImage("puzzleThumbBuffer", 640, 480);
     if (!puzzleDir.empty()) {
         assembly.section("The puzzle catalogue, built by zibbet-puzzles");
         const std::pair<const char*, const char*> puzzleFiles[] = {{"puzzle_names", "puzzle_names.txt"},

@@ -28,11 +28,12 @@ inline constexpr int kSnare = 17;
 inline constexpr int kHat = 18;
 inline constexpr int kPerc = 19;
 inline constexpr int kCrash = 20;
-// Timing and jumps live on channels of their own, one effect each.
+// Timing, jumps and the section's level live on channels of their own, one effect each.
 inline constexpr int kSpeedControl = 21;
 inline constexpr int kTempoControl = 22;
 inline constexpr int kJumpControl = 23;
-inline constexpr int kCount = 24;
+inline constexpr int kLevelControl = 24;
+inline constexpr int kCount = 25;
 } // namespace channel
 
 // Left-right placement of the channels above (0 left, 32 centre, 64 right).

@@ -59,6 +59,15 @@ void saturate(Sound& sound, float drive) {
     }
 }
 
+// The click of a mallet or the sizzle of a drum skin: a short burst of noise above 6 kHz, up to
+// the top of the sample rate. It gives the instruments their brightness over 8 kHz.
+Sound air(int rate, double decay, uint32_t seed) {
+    Sound s = noise(rate, decay + 0.01, seed, strike(0.0004, decay));
+    applyFilter(s, FilterKind::Highpass, 6000.0);
+    applyFilter(s, FilterKind::Highpass, 6000.0);
+    return s;
+}
+
 Sample oneShot(const char* name, Sound sound, uint32_t c5Speed, float drive = 1.0f) {
     if (drive > 1.0f) {
         saturate(sound, drive);
@@ -119,13 +128,16 @@ Sample marimba() {
     Sound mallet = noise(kToneRate, 0.03, 11, strike(0.0005, 0.012));
     applyFilter(mallet, FilterKind::Lowpass, 1500.0);
     s.mix(mallet, 0.0, 0.25f);
-    return oneShot("marimba", std::move(s), c5SpeedFor(kToneRate, hz));
+    s.mix(air(kToneRate, 0.02, 12), 0.0, 0.5f);
+    // Saturated a little, the bar's ring carries more weight at the same peak.
+    return oneShot("marimba", std::move(s), c5SpeedFor(kToneRate, hz), 1.8f);
 }
 
 Sample glock() {
     const double hz = midiHz(72);
     Sound s = struck(kToneRate, 1.8, Curve(static_cast<float>(hz)),
-                     {{1.0, 1.0f, 1.6}, {2.76, 0.3f, 0.5}, {5.4, 0.12f, 0.2}, {8.93, 0.05f, 0.08}}, 0.001);
+                     {{1.0, 1.0f, 1.6}, {2.76, 0.3f, 0.5}, {5.4, 0.12f, 0.2}, {8.93, 0.08f, 0.12}}, 0.001);
+    s.mix(air(kToneRate, 0.02, 13), 0.0, 0.25f);
     return oneShot("glockenspiel", std::move(s), c5SpeedFor(kToneRate, hz));
 }
 
@@ -133,8 +145,10 @@ Sample ePiano() {
     const double hz = midiHz(60);
     Sound s = fm(kToneRate, 1.8, Curve(static_cast<float>(hz)), 1.0,
                  Curve{{0.0, 2.0f}, {0.6, 0.3f, Glide::Exponential}}, strike(0.002, 1.7));
-    s.mix(struck(kToneRate, 0.2, Curve(static_cast<float>(hz)), {{7.1, 0.08f, 0.08}}), 0.0);
-    return oneShot("electric piano", std::move(s), c5SpeedFor(kToneRate, hz));
+    s.mix(struck(kToneRate, 0.2, Curve(static_cast<float>(hz)), {{7.1, 0.08f, 0.08}, {19.0, 0.05f, 0.05}}),
+          0.0);
+    s.mix(air(kToneRate, 0.03, 14), 0.0, 0.5f);
+    return oneShot("electric piano", std::move(s), c5SpeedFor(kToneRate, hz), 1.5f);
 }
 
 Sample bass() {
@@ -150,8 +164,8 @@ Sample bass() {
 
 Sample pad() {
     return loopedTone(
-        "pad", {{127, 0.33f}, {128, 0.4f}, {129, 0.33f}},
-        [](int h) { return 1.0 / h / (1.0 + (h / 4.0) * (h / 4.0)); }, 4000.0, 0.35, 0.0f, 21);
+        "pad", {{127, 0.33f}, {128, 0.4f}, {129, 0.33f}}, [](int h) { return 1.0 / h / (1.0 + h / 8.0); },
+        10500.0, 0.35, 0.0f, 21);
 }
 
 Sample flute() {
@@ -159,22 +173,22 @@ Sample flute() {
         "flute", {{128, 1.0f}, {129, 0.12f}},
         [](int h) {
             constexpr double kLevels[] = {1.0, 0.3, 0.12, 0.05, 0.03};
-            return h <= 5 ? kLevels[h - 1] : 0.0;
+            // Above them, a faint breathy shimmer.
+            return h <= 5 ? kLevels[h - 1] : 0.07 / (h - 4.0);
         },
-        5000.0, 0.06, 0.15f, 22);
+        10500.0, 0.06, 0.15f, 22);
 }
 
 Sample squareLead() {
     return loopedTone(
         "square lead", {{128, 1.0f}, {129, 0.25f}},
-        [](int h) { return (h % 2 == 1 ? 1.0 : 0.1) / h / (1.0 + (h / 7.0) * (h / 7.0)); }, 6000.0, 0.015,
-        0.0f, 23);
+        [](int h) { return (h % 2 == 1 ? 1.0 : 0.1) / h / (1.0 + h / 9.0); }, 10500.0, 0.015, 0.0f, 23);
 }
 
 Sample sawLead() {
     return loopedTone(
-        "saw lead", {{127, 0.6f}, {128, 0.5f}, {129, 0.6f}},
-        [](int h) { return 1.0 / h / (1.0 + (h / 9.0) * (h / 9.0)); }, 6000.0, 0.01, 0.0f, 24);
+        "saw lead", {{127, 0.6f}, {128, 0.5f}, {129, 0.6f}}, [](int h) { return 1.0 / h / (1.0 + h / 12.0); },
+        10500.0, 0.01, 0.0f, 24);
 }
 
 Sample kick() {
@@ -192,6 +206,7 @@ Sample snare() {
     applyFilter(s, FilterKind::Bandpass, 3500.0, 0.7);
     s.mix(tone(kDrumRate, 0.15, Wave::Triangle, Curve{{0.0, 200.0f}, {0.05, 170.0f}}, strike(0.001, 0.1)),
           0.0, 0.6f);
+    s.mix(air(kDrumRate, 0.12, 33), 0.0, 0.5f);
     return oneShot("snare", std::move(s), kDrumRate, 4.0f);
 }
 
@@ -202,6 +217,7 @@ Sample clap() {
     }
     s.mix(noise(kDrumRate, 0.25, 44, strike(0.001, 0.15)), 0.022, 0.8f);
     applyFilter(s, FilterKind::Bandpass, 1300.0, 1.2);
+    s.mix(air(kDrumRate, 0.08, 45), 0.022, 0.12f);
     return oneShot("clap", std::move(s), kDrumRate, 4.0f);
 }
 
@@ -214,7 +230,7 @@ Sample hat(const char* name, double decay, uint32_t seed) {
 
 Sample shaker() {
     Sound s = noise(kMetalRate, 0.12, 51, swell(0.015, 0.03, 0.07));
-    applyFilter(s, FilterKind::Bandpass, 6000.0, 1.0);
+    applyFilter(s, FilterKind::Bandpass, 8000.0, 0.8);
     return oneShot("shaker", std::move(s), kMetalRate, 3.0f);
 }
 
@@ -236,22 +252,29 @@ Sample rim() {
 
 } // namespace
 
+// The mix: the kick and the hand-drums' attacks set the peaks of the music far more than its
+// loudness, so they sit a little lower and the tunes can be louder without clipping.
+Sample withFader(Sample sample, uint8_t globalVolume) {
+    sample.globalVolume = globalVolume;
+    return sample;
+}
+
 std::vector<Sample> makeInstrumentSamples() {
     return {marimba(),
             glock(),
             ePiano(),
-            bass(),
+            withFader(bass(), 38),
             pad(),
             flute(),
             squareLead(),
             sawLead(),
-            kick(),
-            snare(),
-            clap(),
+            withFader(kick(), 34),
+            withFader(snare(), 44),
+            withFader(clap(), 40),
             hat("closed hat", 0.05, 61),
             hat("open hat", 0.4, 62),
             shaker(),
-            crash(),
+            withFader(crash(), 40),
             rim()};
 }
 

@@ -16,11 +16,12 @@ inline constexpr uint8_t kEndOfSong = 255;
 // Effect letters as the format numbers them (A = 1).
 enum class Effect : uint8_t {
     None = 0,
-    SetSpeed = 1,    // A: ticks per row
-    JumpToOrder = 2, // B
-    VolumeSlide = 4, // D
-    Vibrato = 8,     // H
-    SetTempo = 20,   // T: beats per minute of the tick clock
+    SetSpeed = 1,         // A: ticks per row
+    JumpToOrder = 2,      // B
+    VolumeSlide = 4,      // D
+    Vibrato = 8,          // H
+    SetTempo = 20,        // T: beats per minute of the tick clock
+    SetGlobalVolume = 22, // V: 0..128, the level of everything that plays
 };
 
 // One channel of one row. Empty fields are left out when the pattern is packed.
@@ -58,6 +59,7 @@ struct Sample {
     uint32_t loopBegin = 0;
     uint32_t loopEnd = 0; // exclusive
     uint8_t defaultVolume = 64;
+    uint8_t globalVolume = 64; // the instrument's fader in the mix, 0..64
 };
 
 struct Module {

@@ -148,7 +148,7 @@ std::vector<uint8_t> writeIt(const Module& module) {
         out.text("IMPS", 4);
         out.text("", 12); // DOS file name
         out.u8(0);
-        out.u8(64);                  // global volume
+        out.u8(s.globalVolume);
         uint8_t flags = 0x01 | 0x02; // has data, 16-bit
         if (s.loop) {
             flags |= 0x10;

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cmath>
 
 namespace tracker {
 
@@ -19,22 +20,37 @@ struct SectionPlacement {
     Tune (*compose)();
     int firstOrder;
     int orderSlots;
+    // Mastering: every note's volume is multiplied by `noteGain` (notes stop at full volume),
+    // and the section plays at `level` (0..128), so the sections sit at one loudness under the
+    // effects at the player's default volumes.
+    double noteGain;
+    uint8_t level;
 };
 
 constexpr SectionPlacement kSections[] = {
-    {puzzleTune, 0, 10},
-    {titleTune, 10, 11},
-    {classicTune, 21, 9},
-    {actionTune, 30, 0},
+    {puzzleTune, 0, 10, 1.8, 128},
+    {titleTune, 10, 11, 1.39, 124},
+    {classicTune, 21, 9, 1.0, 128},
+    {actionTune, 30, 0, 1.2, 128},
 };
 
-// Sets speed and tempo on the first row: a jump into the section keeps the speed and tempo of
-// whatever played before it, so the section must state its own.
-void stampTiming(Pattern& pattern, const Tune& tune) {
+void applyNoteGain(Pattern& pattern, double gain) {
+    for (Cell& cell : pattern.cells) {
+        if (cell.volume) {
+            cell.volume = static_cast<uint8_t>(std::min(64L, std::lround(*cell.volume * gain)));
+        }
+    }
+}
+
+// Sets speed, tempo and level on the first row: a jump into the section keeps whatever played
+// before it, so the section must state its own.
+void stampTiming(Pattern& pattern, const Tune& tune, uint8_t level) {
     pattern.at(0, channel::kSpeedControl).effect = Effect::SetSpeed;
     pattern.at(0, channel::kSpeedControl).param = static_cast<uint8_t>(tune.speed);
     pattern.at(0, channel::kTempoControl).effect = Effect::SetTempo;
     pattern.at(0, channel::kTempoControl).param = static_cast<uint8_t>(tune.tempo);
+    pattern.at(0, channel::kLevelControl).effect = Effect::SetGlobalVolume;
+    pattern.at(0, channel::kLevelControl).param = level;
 }
 
 void stampJump(Pattern& pattern, int row, int order) {
@@ -55,7 +71,10 @@ uint8_t addPattern(Module& module, Pattern pattern) {
 void addSection(Module& module, const SectionPlacement& placement) {
     const Tune tune = placement.compose();
     std::vector<Pattern> patterns = tune.music.patterns(tune.rowsPerPattern);
-    stampTiming(patterns.front(), tune);
+    for (Pattern& p : patterns) {
+        applyNoteGain(p, placement.noteGain);
+    }
+    stampTiming(patterns.front(), tune, placement.level);
     stampJump(patterns.back(), patterns.back().rows - 1, placement.firstOrder);
 
     assert(static_cast<int>(module.orders.size()) == placement.firstOrder);
@@ -69,7 +88,7 @@ void addSection(Module& module, const SectionPlacement& placement) {
         static_cast<int>(module.orders.size()) < placement.firstOrder + placement.orderSlots) {
         constexpr int kFillerRows = 32;
         Pattern filler(kFillerRows, channel::kCount);
-        stampTiming(filler, tune);
+        stampTiming(filler, tune, placement.level);
         stampJump(filler, 0, placement.firstOrder);
         const uint8_t index = addPattern(module, std::move(filler));
         while (static_cast<int>(module.orders.size()) < placement.firstOrder + placement.orderSlots) {
@@ -90,7 +109,7 @@ GeneratedFile generateMusicModule() {
     module.samples = makeInstrumentSamples();
     module.initialSpeed = 6;
     module.initialTempo = 84;
-    module.mixVolume = 88;
+    module.mixVolume = 127;
     for (const SectionPlacement& placement : kSections) {
         addSection(module, placement);
     }

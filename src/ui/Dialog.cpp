@@ -352,12 +352,16 @@ void Dialog::drawHover(int index) const {
 }
 
 void Dialog::pressButton(int32_t id) {
-    // Enter and Space press what the keyboard focus is on, once the player has shown it.
-    if (m_focus.isShown()) {
-        pressFocused();
-    } else {
-        m_keyPressedId = id;
+    m_keyPressedId = id;
+    WakeRequests::nextFrame();
+}
+
+void Dialog::pressFromKeys(int32_t id) {
+    if (!m_focus.isShown()) {
+        pressButton(id);
+        return;
     }
+    pressFocused();
     WakeRequests::nextFrame();
 }
 

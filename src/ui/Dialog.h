@@ -64,6 +64,9 @@ public:
     // Makes the button with this id count as clicked in the next frame.
     // The button is pressed in the dialog's next frame.
     void pressButton(int32_t id);
+    // Enter or Space on the screen: the control the keyboard focus shows, once the player has
+    // shown it (a button is pressed, a checkbox ticked, a tab chosen); otherwise pressButton(id).
+    void pressFromKeys(int32_t id);
 
     bool isInteractive() const { return m_phase == Phase::Shown; }
     bool isFinished() const { return m_phase == Phase::Finished; }

@@ -190,12 +190,21 @@ TEST_F(DialogControls, ArrowsShowThenMoveAKeyboardFocusAndEnterPressesWhatItIsOn
     box.layout().defaultId = 3;
     box.open();
     showFully(box);
-    tapKey(*this, 39);      // Right: shows the focus on the default button, YES
-    tapKey(*this, 39);      // Right: NO
-    tapKey(*this, 39);      // Right: wraps round to YES
-    tapKey(*this, 37);      // Left: NO again
-    manager.pressButton(3); // what the screens do on Enter
+    tapKey(*this, 39);        // Right: shows the focus on the default button, YES
+    tapKey(*this, 39);        // Right: NO
+    tapKey(*this, 39);        // Right: wraps round to YES
+    tapKey(*this, 37);        // Left: NO again
+    manager.pressFromKeys(3); // what the screens do on Enter
     EXPECT_EQ(runToResult(box), 4);
+    box.close();
+
+    // A press a screen makes itself (not Enter) is not turned aside by the focus.
+    box.open();
+    showFully(box);
+    tapKey(*this, 39);
+    tapKey(*this, 39);
+    manager.pressButton(3);
+    EXPECT_EQ(runToResult(box), 3);
     box.close();
 
     // A pointer move hides the focus: Enter presses the confirming button again.
@@ -205,7 +214,7 @@ TEST_F(DialogControls, ArrowsShowThenMoveAKeyboardFocusAndEnterPressesWhatItIsOn
     tapKey(*this, 39);
     input.setPointer(5.0f, 5.0f);
     frame(box);
-    manager.pressButton(3);
+    manager.pressFromKeys(3);
     EXPECT_EQ(runToResult(box), 3);
     box.close();
 }

@@ -4,6 +4,7 @@
 #include "ClassicTuning.h"
 #include "engine/core/ksLog.h"
 #include "game/rules/GameConstants.h"
+#include "game/rules/SavedGameBytes.h"
 
 #include <cstring>
 
@@ -11,75 +12,20 @@ namespace {
 
 constexpr uint8_t kMagic[4] = {'Z', 'B', 'C', 'R'};
 
-uint32_t fnv1a(std::span<const uint8_t> bytes, uint32_t hash = 2166136261u) {
-    for (const uint8_t byte : bytes) {
-        hash = (hash ^ byte) * 16777619u;
+using saved_game::Reader;
+using saved_game::Writer;
+
+void writeSnapshot(Writer& out, const BoardSnapshot& snapshot) {
+    for (const int8_t byte : snapshot.bytes) {
+        out.u8(static_cast<uint8_t>(byte));
     }
-    return hash;
 }
 
-class Writer {
-public:
-    explicit Writer(std::vector<uint8_t>& out)
-        : m_out(out) {}
-    void u8(int value) { m_out.push_back(static_cast<uint8_t>(value)); }
-    void u16(int value) {
-        u8(value & 0xFF);
-        u8((value >> 8) & 0xFF);
+void readSnapshot(Reader& in, BoardSnapshot& snapshot) {
+    for (int8_t& byte : snapshot.bytes) {
+        byte = static_cast<int8_t>(in.u8());
     }
-    void u32(uint32_t value) {
-        for (int shift = 0; shift < 32; shift += 8) {
-            u8(static_cast<int>((value >> shift) & 0xFF));
-        }
-    }
-    void i32(int32_t value) { u32(static_cast<uint32_t>(value)); }
-    void snapshot(const BoardSnapshot& snapshot) {
-        for (const int8_t byte : snapshot.bytes) {
-            u8(static_cast<uint8_t>(byte));
-        }
-    }
-
-private:
-    std::vector<uint8_t>& m_out;
-};
-
-// Reads past the end answer 0 and mark the reader short, so a cut file is one check at the end.
-class Reader {
-public:
-    explicit Reader(std::span<const uint8_t> bytes)
-        : m_bytes(bytes) {}
-    int u8() {
-        if (m_at >= m_bytes.size()) {
-            m_short = true;
-            return 0;
-        }
-        return m_bytes[m_at++];
-    }
-    int u16() {
-        const int low = u8();
-        return low | (u8() << 8);
-    }
-    uint32_t u32() {
-        uint32_t value = 0;
-        for (int shift = 0; shift < 32; shift += 8) {
-            value |= static_cast<uint32_t>(u8()) << shift;
-        }
-        return value;
-    }
-    int32_t i32() { return static_cast<int32_t>(u32()); }
-    void snapshot(BoardSnapshot& snapshot) {
-        for (int8_t& byte : snapshot.bytes) {
-            byte = static_cast<int8_t>(u8());
-        }
-    }
-    bool isShort() const { return m_short; }
-    std::size_t position() const { return m_at; }
-
-private:
-    std::span<const uint8_t> m_bytes;
-    std::size_t m_at = 0;
-    bool m_short = false;
-};
+}
 
 void writeRelease(Writer& out, const ClassicPrizeRelease& release) {
     for (const int value :
@@ -159,7 +105,7 @@ uint32_t fingerprint(const ClassicTuning& tuning) {
         std::memcpy(&bits, &factor, sizeof bits);
         out.u32(bits);
     }
-    return fnv1a(bytes);
+    return saved_game::checksum(bytes);
 }
 
 std::vector<uint8_t> encode(const ClassicGameRecord& record, uint32_t tuningFingerprint) {
@@ -182,26 +128,23 @@ std::vector<uint8_t> encode(const ClassicGameRecord& record, uint32_t tuningFing
         writeRelease(out, record.releases[static_cast<std::size_t>(i)]);
         out.u8(record.inFlight[static_cast<std::size_t>(i)] ? 1 : 0);
     }
-    out.snapshot(record.board);
+    writeSnapshot(out, record.board);
     out.u16(record.undoCount);
     for (int i = 0; i < record.undoCount; ++i) {
-        out.snapshot(record.undo[static_cast<std::size_t>(i)]);
+        writeSnapshot(out, record.undo[static_cast<std::size_t>(i)]);
         out.i32(record.undoScores[static_cast<std::size_t>(i)]);
     }
-    out.u32(fnv1a(bytes));
+    out.seal();
     return bytes;
 }
 
 std::optional<ClassicGameRecord> decode(std::span<const uint8_t> bytes, uint32_t tuningFingerprint) {
-    constexpr std::size_t kChecksumBytes = 4;
-    if (bytes.size() < sizeof kMagic + 2 + kChecksumBytes ||
-        std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) {
+    if (bytes.size() < sizeof kMagic || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) {
         trace("ClassicResumeFile::decode - not a saved Classic game, ignored");
         return std::nullopt;
     }
-    const std::span<const uint8_t> body = bytes.first(bytes.size() - kChecksumBytes);
-    Reader checksum(bytes.subspan(body.size()));
-    if (checksum.u32() != fnv1a(body)) {
+    const std::span<const uint8_t> body = saved_game::unseal(bytes);
+    if (body.size() < sizeof kMagic) {
         trace("ClassicResumeFile::decode - saved game is damaged, ignored");
         return std::nullopt;
     }
@@ -229,14 +172,14 @@ std::optional<ClassicGameRecord> decode(std::span<const uint8_t> bytes, uint32_t
         record.releases[static_cast<std::size_t>(i)] = readRelease(in);
         record.inFlight[static_cast<std::size_t>(i)] = in.u8() != 0;
     }
-    in.snapshot(record.board);
+    readSnapshot(in, record.board);
     record.undoCount = in.u16();
     const bool undoFits = record.undoCount <= ClassicUndoHistory::kCapacity;
     for (int i = 0; undoFits && i < record.undoCount && !in.isShort(); ++i) {
-        in.snapshot(record.undo[static_cast<std::size_t>(i)]);
+        readSnapshot(in, record.undo[static_cast<std::size_t>(i)]);
         record.undoScores[static_cast<std::size_t>(i)] = in.i32();
     }
-    if (in.isShort() || sizeof kMagic + in.position() != body.size() || !isPlausible(record)) {
+    if (!in.isAtEnd() || !isPlausible(record)) {
         trace("ClassicResumeFile::decode - saved game does not hold a game, ignored");
         return std::nullopt;
     }

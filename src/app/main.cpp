@@ -199,7 +199,9 @@ int main(int argc, char** argv) {
         if (options->windowed) {
             store.setWindowed(*options->windowed);
         }
-        if (options->headless) {
+        if (options->headless && !options->windowed) {
+            // A test run plays in a window unless it asks for full screen (and so for what the
+            // first start in full screen shows).
             store.setWindowed(true);
         }
         if (!os.start()) {

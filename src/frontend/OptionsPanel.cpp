@@ -144,6 +144,7 @@ bool OptionsPanel::update() {
         m_context.screens.redrawNext();
         return true;
     }
+    followDisplayMode();
     m_dialogs.update(static_cast<float>(m_context.timer.frameSeconds()));
     applySystemOptions();
     applyGameOptions();
@@ -163,6 +164,22 @@ bool OptionsPanel::update() {
     savePlayerProfile(m_context.settings, m_context.profile);
     m_context.screens.redrawNext();
     return true;
+}
+
+void OptionsPanel::followDisplayMode() {
+    // F11 and Alt+Enter switch the mode while the panel shows; a box left behind would switch
+    // it back at the next click.
+    const ksRegistry& settings = m_context.settings;
+    const int fullScreen = m_firstDisplayBox + kFullScreenBox;
+    const int32_t shown = settings.isWindowed() ? kCheckboxEmpty : kCheckboxTicked;
+    if (box(fullScreen) == shown) {
+        return;
+    }
+    m_dialogs.setCheckboxState(fullScreen, shown);
+    m_dialogs.setCheckboxState(m_firstDisplayBox + kMillionsOfColoursBox,
+                               settings.isWindowed()                     ? kCheckboxFixed
+                               : settings.depthInUse() >= kMillionsDepth ? kCheckboxTicked
+                                                                         : kCheckboxEmpty);
 }
 
 void OptionsPanel::applySystemOptions() {

@@ -69,6 +69,8 @@ private:
     void drawLabel(const char* text, int x, int y, int align = ALIGN_LEFT) const;
     void saveAll();
     int32_t box(int index) const { return m_dialogs.getCheckboxState(index); }
+    // The display boxes show the mode in force, however it was switched.
+    void followDisplayMode();
 
     GameContext& m_context;
     Variant m_variant;

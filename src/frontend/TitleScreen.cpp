@@ -1,9 +1,11 @@
 // TitleScreen.cpp: the title screen with the main menu, the exit question and the continue question.
 #include "TitleScreen.h"
 
+#include "FullScreenTip.h"
 #include "WebLink.h"
 #include "engine/core/WakeRequests.h"
 #include "engine/core/ksTimer.h"
+#include "engine/input/TypedKeys.h"
 #include "engine/os/KestrinOS.h"
 #include "engine/resources/ksResources.h"
 #include "engine/sound/ksSoundHandle.h"
@@ -41,6 +43,7 @@ constexpr float kFadeInRate = 3.0f;
 constexpr int kTitleMusicOrder = 10;
 constexpr int kMusicSound = 0;
 
+constexpr int32_t kOkId = 0;
 constexpr int32_t kYesId = 3;
 constexpr int32_t kNoId = 4;
 constexpr int kMoveRecordOff = 0;
@@ -70,6 +73,7 @@ TitleScreen::TitleScreen(GameContext& context)
     , m_dialogs(context.resources)
     , m_exitBox(m_dialogs, *this, context.timer)
     , m_continueBox(m_dialogs, *this, context.timer)
+    , m_noticeBox(m_dialogs, *this, context.timer)
     , m_buttons(makeMenuButtons(context.timer)) {
     buildQuestions();
     // The title picture already shows the buttons; the highlighted picture serves for hover
@@ -111,6 +115,21 @@ void TitleScreen::buildQuestions() {
     resume.buttonRects[0] = {156, 220, 130, 40};
     resume.buttonCaptions[1] = "New Game";
     resume.buttonRects[1] = {343, 220, 130, 40};
+
+    DialogSpec& notice = m_noticeBox.layout();
+    notice = centredDialog(m_context.canvas, m_context.dialogVeil, 430, 198);
+    notice.titleFont = m_headFont;
+    notice.messageFont = m_messageFont;
+    notice.buttonFont = m_messageFont;
+    addButton(notice, kOkId, "OK", {215, 148, 100, 40});
+    notice.defaultId = kOkId;
+}
+
+void TitleScreen::showNotice(const char* title, std::string message) {
+    DialogSpec& notice = m_noticeBox.layout();
+    notice.title = title;
+    notice.message = std::move(message);
+    m_noticeBox.open();
 }
 
 void TitleScreen::enter() {
@@ -136,6 +155,14 @@ bool TitleScreen::update() {
     }
     if (m_continueBox.isOpen()) {
         return updateContinueBox();
+    }
+    if (m_noticeBox.isOpen()) {
+        updateNotice();
+        return false;
+    }
+    maybeShowFullScreenTip();
+    if (m_noticeBox.isOpen()) {
+        return false;
     }
     return updateMenu();
 }
@@ -166,6 +193,9 @@ void TitleScreen::readDeveloperKeys() {
 bool TitleScreen::updateExitBox() {
     if (m_dialogs.getPressedId() >= 0) {
         m_click->play();
+    }
+    if (m_input.wasTyped(kEscapeKey)) {
+        m_dialogs.pressButton(kNoId);
     }
     switch (m_exitBox.runFrame(m_input, kYesId)) {
     case kYesId:
@@ -199,7 +229,36 @@ bool TitleScreen::updateContinueBox() {
     return startGame(kActionScreen);
 }
 
+void TitleScreen::updateNotice() {
+    if (m_dialogs.getPressedId() >= 0) {
+        m_click->play();
+    }
+    if (m_input.wasTyped(kEscapeKey)) {
+        m_dialogs.pressButton(kOkId);
+    }
+    if (m_noticeBox.runFrame(m_input, kOkId) == kOkId) {
+        m_noticeBox.close();
+        redraw();
+    }
+}
+
+void TitleScreen::maybeShowFullScreenTip() {
+    // Over the settled title, never while it fades in.
+    if (!m_fullScreenTipDue || m_fadeClock < 1.0f) {
+        return;
+    }
+    m_fullScreenTipDue = false;
+    if (m_context.settings.isWindowed() || fullscreentip::wasShown(m_context.paths.configDir)) {
+        return;
+    }
+    fullscreentip::markShown(m_context.paths.configDir);
+    showNotice("FULL SCREEN", "To leave full screen,\npress F11 or Alt+Enter.");
+}
+
 bool TitleScreen::updateMenu() {
+    if (m_input.wasTyped(kEscapeKey)) {
+        return act(kExitButton);
+    }
     const bool clicked = m_input.isReleased();
     const int32_t keyed = m_menuFocus.step(m_input, m_buttons);
     bool done = false;
@@ -249,10 +308,18 @@ bool TitleScreen::act(int id) {
         m_exitBox.open();
         return false;
     case kWebButton:
-        openWebAddress(m_context.os, m_context.settings.getString("zundoURL"));
+        openWebLink();
         return false;
     default:
         return false;
+    }
+}
+
+void TitleScreen::openWebLink() {
+    const std::string address = m_context.settings.getString("zundoURL");
+    if (openWebAddress(m_context.os, address) == WebLinkResult::NoBrowser) {
+        // Nothing would happen on the screen otherwise: the player can still type it.
+        showNotice("VISIT OUR WEBSITE", "No web browser could be opened.\nThe address is\n" + address);
     }
 }
 
@@ -279,7 +346,7 @@ void TitleScreen::setFocusLost(bool lost) {
 }
 
 void TitleScreen::draw() {
-    if (m_exitBox.isOpen() || m_continueBox.isOpen()) {
+    if (m_exitBox.isOpen() || m_continueBox.isOpen() || m_noticeBox.isOpen()) {
         return;
     }
     if (m_fadeClock < 1.0f) {
@@ -304,7 +371,7 @@ void TitleScreen::paintTitle() {
 }
 
 void TitleScreen::redraw() {
-    if (m_titleSettled && !m_exitBox.isOpen()) {
+    if (m_titleSettled && !m_exitBox.isOpen() && !m_noticeBox.isOpen()) {
         paintTitle();
     }
     m_dialogs.repaint();

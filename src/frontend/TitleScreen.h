@@ -46,6 +46,10 @@ public:
 
     bool isExitBoxOpen() const { return m_exitBox.isOpen(); }
     bool isContinueBoxOpen() const { return m_continueBox.isOpen(); }
+    // The one-button message: how to leave full screen (once, at the first start), or the web
+    // address when no browser could be opened for it.
+    bool isNoticeOpen() const { return m_noticeBox.isOpen(); }
+    const DialogSpec& notice() const { return m_noticeBox.layout(); }
     // The developer code typed so far.
     std::string_view typedCode() const { return m_code.typed(); }
 
@@ -57,6 +61,11 @@ private:
     void readDeveloperKeys();
     bool updateExitBox();
     bool updateContinueBox();
+    void updateNotice();
+    void showNotice(const char* title, std::string message);
+    // At the first start in full screen, says once how to leave it.
+    void maybeShowFullScreenTip();
+    void openWebLink();
     bool updateMenu();
     // Carries out a click on the button; true when the screen is done.
     bool act(int id);
@@ -77,6 +86,7 @@ private:
     DialogManager m_dialogs;
     DialogBox m_exitBox;
     DialogBox m_continueBox;
+    DialogBox m_noticeBox;
     MenuButtons m_buttons;
     MenuFocus m_menuFocus;
     ksInput m_input;
@@ -84,4 +94,5 @@ private:
     float m_fadeClock = 0.0f;
     bool m_titleSettled = false;
     bool m_leavingForGame = false;
+    bool m_fullScreenTipDue = true;
 };

@@ -8,14 +8,13 @@ bool isWebAddress(std::string_view address) {
     return address.starts_with("http://") || address.starts_with("https://");
 }
 
-bool openWebAddress(KestrinOS& os, const std::string& address) {
+WebLinkResult openWebAddress(KestrinOS& os, const std::string& address) {
     if (address.empty()) {
-        return false;
+        return WebLinkResult::Refused;
     }
     if (!isWebAddress(address)) {
         trace("openWebAddress - refused to open '%s'", address.c_str());
-        return false;
+        return WebLinkResult::Refused;
     }
-    os.openUrl(address);
-    return true;
+    return os.openUrl(address) ? WebLinkResult::Opened : WebLinkResult::NoBrowser;
 }

@@ -10,6 +10,12 @@ class KestrinOS;
 // or a program.
 bool isWebAddress(std::string_view address);
 
+enum class WebLinkResult {
+    Opened,    // handed to the desktop's browser
+    Refused,   // empty, or not a web address (with a trace line)
+    NoBrowser, // a web address, but no browser could be opened for it
+};
+
 // Asks the OS layer to open `address` with the desktop's browser. An empty address does nothing;
-// one that is not a web address is refused with a trace line. True when it was handed over.
-bool openWebAddress(KestrinOS& os, const std::string& address);
+// one that is not a web address is refused with a trace line.
+WebLinkResult openWebAddress(KestrinOS& os, const std::string& address);

@@ -63,7 +63,7 @@ bool MixerSoundBackend::open(int mixRate, int channels) {
     if (result == DeviceOpen::NoDevice) {
         // No sound driver works at all (a desktop without sound, a server): the game stays
         // silent, and no stand-in device mixes silence in the background.
-        trace("MixerSoundBackend::open - no sound device (%s); the game will be silent", SDL_GetError());
+        trace("MixerSoundBackend::open - no sound driver works (%s)", SDL_GetError());
         m_noDevice = true;
     }
     return m_open;
@@ -73,6 +73,12 @@ void MixerSoundBackend::pause(int milliseconds) {
     if (!m_noDevice) {
         SDL_Delay(static_cast<Uint32>(std::max(milliseconds, 0))); // a busy device may come free
     }
+}
+
+bool MixerSoundBackend::isAudible() const {
+    // Drivers SDL only uses when asked for by name: silence, or a file.
+    const char* driver = SDL_GetCurrentAudioDriver();
+    return m_open && driver != nullptr && SDL_strcmp(driver, "dummy") != 0 && SDL_strcmp(driver, "disk") != 0;
 }
 
 int MixerSoundBackend::channelCount() const {

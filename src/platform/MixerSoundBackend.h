@@ -20,6 +20,7 @@ public:
 
     bool open(int mixRate, int channels) override;
     int channelCount() const override;
+    bool isAudible() const override;
     void pause(int milliseconds) override;
     int loadSample(std::span<const uint8_t> bytes) override;
     int playSample(int sample, bool looped) override;

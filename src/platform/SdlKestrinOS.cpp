@@ -1,9 +1,11 @@
 // SdlKestrinOS.cpp: the OS layer's window-system primitives over SDL2.
 #include "SdlKestrinOS.h"
 
+#include "BareDesktop.h"
 #include "RendererVideo.h"
 #include "SdlKeys.h"
 #include "SurfaceVideo.h"
+#include "UrlOpener.h"
 #include "engine/core/ksLog.h"
 #include "engine/store/ksRegistry.h"
 
@@ -17,6 +19,8 @@ namespace {
 
 constexpr int kGameWidth = 640;
 constexpr int kGameHeight = 480;
+// How long a click on the web link may wait for the desktop's opener to say it found no browser.
+constexpr std::chrono::milliseconds kOpenerPatience{1500};
 
 Uint32 raiseEventType() {
     static const Uint32 type = SDL_RegisterEvents(1);
@@ -177,6 +181,11 @@ bool SdlKestrinOS::initVideo(int depth, bool windowed) {
     }
     if (!m_options.headless) {
         SDL_SetWindowFullscreen(m_window, windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+        if (windowed && baredesktop::lacksWindowManager(m_window)) {
+            // No window manager gives the window its old size back; SDL keeps the display's.
+            SDL_SetWindowSize(m_window, kGameWidth, kGameHeight);
+        }
+        baredesktop::matchWindowToReportedGeometry(m_window);
     }
     return m_video->init(depth == 16 ? 16 : 32);
 }
@@ -304,6 +313,10 @@ void SdlKestrinOS::translate(const SDL_Event& event, InputEventQueue& queue) {
     case SDL_KEYUP: {
         const KeyTranslation key = translateKey(event.key.keysym.sym);
         const bool down = event.type == SDL_KEYDOWN;
+        if (down && event.key.repeat != 0 && (event.key.keysym.mod & KMOD_ALT) != 0 &&
+            key.kind == KeyTranslation::Kind::Character && key.code == 13) {
+            break; // a held Alt+Enter switches the mode once, not at the key-repeat rate
+        }
         if (key.kind == KeyTranslation::Kind::Character && down) {
             queue.push(InputEvent::character(key.code));
         } else if (key.kind == KeyTranslation::Kind::VirtualKey) {
@@ -377,5 +390,9 @@ bool SdlKestrinOS::openUrl(const std::string& url) {
         trace("SdlKestrinOS::openUrl - refused to open '%s'", url.c_str());
         return false;
     }
-    return SDL_OpenURL(url.c_str()) == 0;
+    if (m_options.headless) {
+        trace("SdlKestrinOS::openUrl - no browser in a headless run");
+        return false;
+    }
+    return launchUrlOpener("xdg-open", url, kOpenerPatience);
 }

@@ -1,6 +1,8 @@
 // WindowVideo.cpp: the display device in a desktop window.
 #include "WindowVideo.h"
 
+#include "BareDesktop.h"
+
 #include <algorithm>
 
 #include <SDL.h>
@@ -50,6 +52,8 @@ void WindowVideo::show() {
         // Mapped once, with its first picture: never an empty window first.
         m_windowShown = true;
         SDL_ShowWindow(m_window);
+        // Showing repeats a full-screen request that nobody may carry out.
+        baredesktop::matchWindowToReportedGeometry(m_window);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "PlayPieces.h"
 
 #include "engine/core/Numbers.h"
+#include "engine/core/WakeRequests.h"
 #include "engine/store/HighScoreTable.h"
 #include "engine/store/PlayerProfile.h"
 #include "engine/store/ProfileStorage.h"
@@ -10,7 +11,10 @@
 #include "game/board/BalloonBoard.h"
 #include "ui/GameContext.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <numbers>
 #include <string>
 
 void drawBalloonPicture(const ksImage& picture, int x, int y, float highlight) {
@@ -50,6 +54,26 @@ const char* NumberText::text(int32_t number) {
         std::snprintf(m_text.data(), m_text.size(), "%s", ksFont::formatNumber(number).c_str());
     }
     return m_text.data();
+}
+
+void ScorePulse::step(int32_t score, float seconds) {
+    if (m_known && score != m_score) {
+        m_clock = 0.0f;
+    } else if (m_clock < kSeconds) {
+        m_clock = std::min(m_clock + seconds, kSeconds);
+    }
+    m_score = score;
+    m_known = true;
+    if (isPulsing()) {
+        WakeRequests::nextFrame();
+    }
+}
+
+float ScorePulse::scale() const {
+    if (!isPulsing()) {
+        return 1.0f;
+    }
+    return 1.0f + kSwell * std::sin(std::numbers::pi_v<float> * m_clock / kSeconds);
 }
 
 void formatWithNumber(std::array<char, 64>& out, const char* format, int32_t number) {

@@ -38,6 +38,26 @@ private:
     std::array<char, 24> m_text{};
 };
 
+// The score on its plaque gives a small pulse each time it changes: the digits swell and settle
+// back within kSeconds. It asks for the frames of the pulse.
+class ScorePulse {
+public:
+    static constexpr float kSeconds = 0.3f;
+    static constexpr float kSwell = 0.2f; // the largest growth, a fifth of the size
+
+    // Once a frame, with the score shown in it and the frame time. The first score seen does
+    // not pulse.
+    void step(int32_t score, float seconds);
+    // The size to draw the digits at now: 1 outside a pulse.
+    float scale() const;
+    bool isPulsing() const { return m_clock < kSeconds; }
+
+private:
+    int32_t m_score = 0;
+    bool m_known = false;
+    float m_clock = kSeconds;
+};
+
 // Writes `format` with its one "%s" replaced by `number` in thousands-separated form.
 void formatWithNumber(std::array<char, 64>& out, const char* format, int32_t number);
 

@@ -39,7 +39,7 @@ PlayScreen::PlayScreen(GameContext& context, const PlayScreenDesign& design)
     , m_titleFont(context.resources.getFont("font_dlg_head"))
     , m_messageFont(context.resources.getFont("font_dlg_med"))
     , m_cues(context.resources, context.sound)
-    , m_banners(context.timer, context.resources.getImage("para"), &m_cues)
+    , m_banners(context.canvas, context.timer, context.resources.getImage("para"), &m_cues)
     , m_popEffects(context.timer)
     , m_floatingScores(context.timer, context.resources.getFont("font_carrot"))
     , m_buttons(makeButtons(design, context.timer, std::make_index_sequence<kMenuButtons>{}))
@@ -344,6 +344,11 @@ void PlayScreen::runMenuButtons() {
         menuButtonClicked(keyed);
         return;
     }
+    // Escape is the keyboard's way to the main-menu button (the question it asks, in every mode).
+    if (m_input.wasTyped(kEscapeKey) && !isDialogOpen()) {
+        menuButtonClicked(kMainMenuButton);
+        return;
+    }
     if (!m_input.isReleased()) {
         return;
     }
@@ -404,8 +409,15 @@ Effect* PlayScreen::takeFromPool(EffectPool<Effect, Count>& pool) {
 
 BannerMessage* PlayScreen::spawnBanner(std::string_view line1, const ksFont* font1, std::string_view line2,
                                        const ksFont* font2) {
+    // One sign at a time: the ones showing drop away as the new one falls in.
+    for (BannerMessage& showing : m_banners.members()) {
+        if (showing.isActive() && m_scene.list().contains(&showing)) {
+            showing.dismiss();
+        }
+    }
     BannerMessage* banner = takeFromPool(m_banners);
     if (banner != nullptr) {
+        banner->setArea(m_design.bannerArea);
         banner->start(line1, font1, line2, font2);
         m_scene.add(banner);
     }
@@ -417,6 +429,9 @@ FloatingScore* PlayScreen::spawnFloatingScore(ksFont* font, float startX, float 
     FloatingScore* score = takeFromPool(m_floatingScores);
     if (score != nullptr) {
         score->start(font, startX, startY, endX, endY, value, delay, flightTime);
+        if (m_design.scorePlaque.width > 0 && m_design.scorePlaque.height > 0) {
+            score->stopBefore(m_design.scorePlaque);
+        }
         m_scene.add(score);
     }
     return score;

@@ -50,6 +50,10 @@ struct PlayScreenDesign {
     int optionsScreen = kOptionsScreen;
     int buttonDepth = 0;
     std::array<MenuButtonDesign, kMenuButtons> buttons{};
+    // The plaque the score is written on: floating scores end just short of it. None when empty.
+    ScreenRect scorePlaque = ScreenRect::fromPositionSize(0, 0, 0, 0);
+    // Inside the board's frame: banners show only here, and never over the frame's border.
+    ScreenRect bannerArea = ScreenRect::fromPositionSize(0, 0, 640, 480);
 };
 
 // The base owns what every mode needs in the same way: the input snapshots, the scene of
@@ -82,6 +86,8 @@ public:
     static constexpr int kNoId = 4;
     static constexpr int kNextPageId = 7;
     static constexpr int kPrevPageId = 8;
+    // The menu button that asks whether to leave for the main menu.
+    static constexpr int kMainMenuButton = 3;
 
     PlayScreen(GameContext& context, const PlayScreenDesign& design);
     ~PlayScreen() override;

@@ -47,13 +47,16 @@ void PlayScreen::buildDialogs() {
     pause.startOpacity = 1.1f;
     m_pauseDialog.layout() = pause;
 
-    // Its title and message lie under the mode's intro picture.
+    // Its title and message lie under the mode's intro picture and are never drawn.
     DialogSpec intro = dialogSpec("Error", "You shouldn't see this", 600, 440);
+    intro.hideTexts = true;
     addButton(intro, kOkId, "OK", {300, 390, 132, 40});
     intro.defaultId = kOkId;
     m_introDialog.layout() = intro;
 
+    // Under the help pages, as the intro's.
     DialogSpec help = dialogSpec("Help", "", 600, 440);
+    help.hideTexts = true;
     addButton(help, kPrevPageId, "Prev Page", {110, 390, 140, 40});
     addButton(help, kOkId, "OK", {300, 390, 132, 40});
     addButton(help, kNextPageId, "Next Page", {490, 390, 140, 40});
@@ -106,6 +109,9 @@ void PlayScreen::frameTick() {
     }
 
     if (m_mainMenuDialog.isOpen()) {
+        if (m_input.wasTyped(kEscapeKey)) {
+            m_dialogs.pressButton(kNoId); // Escape again: back to the game
+        }
         const int32_t result = m_mainMenuDialog.runFrame(m_input, kYesId);
         if (result == kYesId) {
             // The fade-out ends the screen without a switch request: back to the screen before.

@@ -15,6 +15,10 @@ namespace {
 constexpr float kTurnRate = 0.3f * std::numbers::pi_v<float>; // rad/s
 constexpr float kScreenWidth = 640.0f;
 constexpr float kScreenHeight = 480.0f;
+// A number ending at the score plaque fades over this much of its approach and is gone this
+// far from the plaque.
+constexpr float kStopFadeRoom = 40.0f;
+constexpr float kStopGap = 3.0f;
 
 } // namespace
 
@@ -49,6 +53,26 @@ void FloatingScore::start(ksFont* font, float startX, float startY, float endX, 
     m_x = startX;
     m_y = startY;
     m_active = true;
+    m_stopping = false;
+}
+
+void FloatingScore::stopBefore(const ScreenRect& area) {
+    m_stopArea = area;
+    const float room = gapToStopArea() - kStopGap;
+    m_stopping = room > 0.0f;
+    // A number starting close to the plaque fades over the room it has, from full opacity.
+    m_fadeRoom = std::clamp(room, 1.0f, kStopFadeRoom);
+}
+
+float FloatingScore::gapToStopArea() const {
+    const float halfWidth =
+        m_font != nullptr ? 0.5f * static_cast<float>(m_font->getTextWidth(text())) : 0.0f;
+    const float halfHeight = m_font != nullptr ? 0.5f * static_cast<float>(m_font->getLineHeight()) : 0.0f;
+    const float dx = std::max({static_cast<float>(m_stopArea.left) - (m_x + halfWidth),
+                               (m_x - halfWidth) - static_cast<float>(m_stopArea.right + 1), 0.0f});
+    const float dy = std::max({static_cast<float>(m_stopArea.top) - (m_y + halfHeight),
+                               (m_y - halfHeight) - static_cast<float>(m_stopArea.bottom + 1), 0.0f});
+    return std::sqrt(dx * dx + dy * dy);
 }
 
 // Turning the direction by a small +angle moves the number across its path by (dy, -dx) (y
@@ -82,6 +106,14 @@ void FloatingScore::update() {
         m_angle += flightStep * m_turn * kTurnRate;
         m_x = m_endX + m_remaining * std::cos(m_angle);
         m_y = m_endY + m_remaining * std::sin(m_angle);
+    }
+    if (m_stopping) {
+        const float approach = (gapToStopArea() - kStopGap) / m_fadeRoom;
+        m_opacity = std::min(m_opacity, std::clamp(approach, 0.0f, 1.0f));
+        if (m_opacity <= 0.0f) {
+            m_active = false;
+            return;
+        }
     }
     const float fadeStep = m_clock - std::max(previous, m_flightTime);
     if (fadeStep > 0.0f) {

@@ -1,6 +1,7 @@
 // FloatingScore.h: points that curl from where they were earned into the score display.
 #pragma once
 
+#include "engine/core/ScreenRect.h"
 #include "engine/scene/ksDrawable.h"
 
 #include <array>
@@ -35,6 +36,13 @@ public:
     void start(float startX, float startY, float endX, float endY, int32_t value, float delay,
                float flightTime);
 
+    // Ends short of `area` (the score plaque the number flies to): on its unchanged path the
+    // number fades out while it closes in on the area and is finished just before its text
+    // touches it, so it never writes over the digits shown there. A number that starts already
+    // touching the area keeps the plain fade at the end point. Call after start; a new start
+    // forgets the area.
+    void stopBefore(const ScreenRect& area);
+
     void update() override;
     bool isActive() const override { return m_active; }
     // The text centred on the current point at the current opacity; the font's opacity is set
@@ -49,6 +57,9 @@ public:
     // +1 or -1: the side the path bows to.
     float turnDirection() const { return m_turn; }
     std::string_view text() const { return m_text.data(); }
+
+    // Pixels between the stop area and the text drawn at the current point; 0 when they touch.
+    float gapToStopArea() const;
 
 private:
     float chooseTurn(float dx, float dy) const;
@@ -70,4 +81,7 @@ private:
     float m_x = 0.0f;
     float m_y = 0.0f;
     bool m_active = false;
+    bool m_stopping = false;
+    ScreenRect m_stopArea{};
+    float m_fadeRoom = 1.0f; // px of approach over which the number fades out
 };

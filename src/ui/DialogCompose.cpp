@@ -83,7 +83,7 @@ void Dialog::compose() {
     }
 
     const ksFont* titleFont = m_spec.titleFont;
-    if (titleFont != nullptr) {
+    if (titleFont != nullptr && !m_spec.hideTexts) {
         titleFont->drawText(m_spec.title, width / 2, kTitleY, ALIGN_CENTER);
         const int ruleY = titleRuleY(titleFont->getLineHeight());
         const int ruleLength = width - 2 * kRuleInset;
@@ -134,7 +134,7 @@ void Dialog::compose() {
     }
 
     const ksFont* messageFont = m_spec.messageFont;
-    if (messageFont != nullptr && titleFont != nullptr) {
+    if (messageFont != nullptr && titleFont != nullptr && !m_spec.hideTexts) {
         const int lines = countLines(m_spec.message);
         const int lineHeight = messageFont->getLineHeight();
         const int firstY =

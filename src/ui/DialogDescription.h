@@ -63,6 +63,10 @@ struct DialogSpec {
     std::string title;
     // "\n" starts a new line.
     std::string message;
+    // The title (with its rule lines) and the message are placeholders under a picture the screen
+    // draws over the dialog: they are not drawn at all, so nothing of them shows through while
+    // the dialog and the picture fade.
+    bool hideTexts = false;
 
     // A button with an empty caption shows its picture, centred on its point at the picture's
     // size, and its hover picture while the pointer is over it.

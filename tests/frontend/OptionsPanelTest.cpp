@@ -114,6 +114,21 @@ TEST_F(OptionsWorld, FullScreenSwitchesTheDisplayThroughTheOsLayerAndIsSaved) {
     EXPECT_EQ(box(millions), kCheckboxFixed) << "a window cannot change its colour depth";
 }
 
+TEST_F(OptionsWorld, ASwitchByKeyWhileThePanelShowsMovesItsBoxesAndIsNotUndoneByTheNextClick) {
+    open(kOptionsScreen);
+    const int fullScreen = displayBox(OptionsPanel::kFullScreenBox);
+    const int millions = displayBox(OptionsPanel::kMillionsOfColoursBox);
+    ASSERT_EQ(box(fullScreen), kCheckboxEmpty);
+    os.toggleFullScreen(); // as F11 does
+    frame();
+    EXPECT_EQ(box(fullScreen), kCheckboxTicked);
+    EXPECT_EQ(box(millions), kCheckboxTicked);
+    const std::size_t modes = os.modes.size();
+    clickBox(displayBox(OptionsPanel::kEnhancedCursorBox));
+    EXPECT_FALSE(settings.isWindowed());
+    EXPECT_EQ(os.modes.size(), modes) << "the click on another box switched nothing back";
+}
+
 TEST_F(OptionsWorld, EnhancedCursorSetsTheFlagAndTheOsLayerHidesThePointer) {
     open(kPuzzleOptionsScreen);
     ASSERT_TRUE(os.systemCursorVisible);

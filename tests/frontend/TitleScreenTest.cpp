@@ -135,6 +135,18 @@ TEST_F(TitleWorld, NoClosesTheExitQuestionAndTheMenuWorksAgain) {
     EXPECT_EQ(screens.current(), kHighScoreScreen);
 }
 
+TEST_F(TitleWorld, EscapeAsksWhetherToExitAndEscapeAgainAnswersNo) {
+    type("\x1b");
+    ASSERT_TRUE(title->isExitBoxOpen());
+    waitForQuestion();
+    type("\x1b");
+    EXPECT_TRUE(runUntil([&] { return !title->isExitBoxOpen(); }));
+    EXPECT_FALSE(screens.isFinished());
+    EXPECT_EQ(screens.current(), kTitleScreen);
+    click(kHighScoresX, kMenuRowY);
+    EXPECT_EQ(screens.current(), kHighScoreScreen) << "the menu works again";
+}
+
 TEST_F(TitleWorld, ClicksDuringTheFadeInOfTheExitQuestionAreIgnored) {
     click(kExitX, kMenuRowY);
     click(kExitYesX, kExitButtonsY);
@@ -255,6 +267,31 @@ TEST_P(WebLinkAddresses, OnlyWebAddressesAreHandedOverAndExactlyAsWritten) {
     EXPECT_EQ(screens.current(), kTitleScreen);
 }
 
+TEST_F(TitleWorld, WithoutABrowserTheAddressIsShownInAMessageThatOkCloses) {
+    settings.setGameSettings("zundoURL=\nhttps://zibbet.example.org/\n");
+    os.browserOpens = false;
+    click(kWebX, kWebY);
+    EXPECT_EQ(os.openedUrls.size(), 1u);
+    ASSERT_TRUE(title->isNoticeOpen());
+    EXPECT_NE(title->notice().message.find("https://zibbet.example.org/"), std::string::npos);
+    waitForQuestion();
+    type("\r");
+    EXPECT_TRUE(runUntil([&] { return !title->isNoticeOpen(); }));
+    EXPECT_FALSE(screens.isFinished()) << "Enter answered the message, not the exit question";
+    click(kHighScoresX, kMenuRowY);
+    EXPECT_EQ(screens.current(), kHighScoreScreen);
+}
+
+TEST_F(TitleWorld, AnOpenedOrRefusedAddressShowsNoMessage) {
+    settings.setGameSettings("zundoURL=\nhttps://zibbet.example.org/\n");
+    click(kWebX, kWebY);
+    EXPECT_FALSE(title->isNoticeOpen());
+    os.browserOpens = false;
+    settings.setGameSettings("zundoURL=\nfile:///etc/passwd\n");
+    click(kWebX, kWebY);
+    EXPECT_FALSE(title->isNoticeOpen()) << "only web addresses are shown";
+}
+
 INSTANTIATE_TEST_SUITE_P(Addresses, WebLinkAddresses,
                          ::testing::Values(WebLinkCase{"http://example.invalid/;touch /tmp/x", true},
                                            WebLinkCase{"https://zibbet.example.org/", true},
@@ -262,5 +299,40 @@ INSTANTIATE_TEST_SUITE_P(Addresses, WebLinkAddresses,
                                            WebLinkCase{"xdg-open http://a.example/", false},
                                            WebLinkCase{"ftp://a.example/", false},
                                            WebLinkCase{" http://a.example/", false}));
+
+// The first start in full screen.
+
+struct FirstStartWorld : FrontEndWorld {
+    std::unique_ptr<TitleScreen> title;
+
+    void startTitle(bool windowed) {
+        settings.setWindowed(windowed);
+        title = std::make_unique<TitleScreen>(*context);
+        start(kTitleScreen, *title, kTitleScreen);
+        frames(60);
+    }
+};
+
+TEST_F(FirstStartWorld, InFullScreenTheFirstStartSaysOnceHowToLeaveIt) {
+    startTitle(false);
+    ASSERT_TRUE(title->isNoticeOpen());
+    EXPECT_NE(title->notice().message.find("F11 or Alt+Enter"), std::string::npos);
+    type("\x1b");
+    EXPECT_TRUE(runUntil([&] { return !title->isNoticeOpen(); }));
+    EXPECT_FALSE(title->isExitBoxOpen()) << "Escape only closed the message";
+    EXPECT_TRUE(std::filesystem::is_regular_file(paths.configDir / "fullscreen-tip"));
+
+    // The next start, the same player: not again.
+    TitleScreen again(*context);
+    start(kTitleScreen, again, kTitleScreen);
+    frames(60);
+    EXPECT_FALSE(again.isNoticeOpen());
+}
+
+TEST_F(FirstStartWorld, InAWindowTheTipIsNotShown) {
+    startTitle(true);
+    EXPECT_FALSE(title->isNoticeOpen());
+    EXPECT_FALSE(std::filesystem::exists(paths.configDir / "fullscreen-tip"));
+}
 
 } // namespace

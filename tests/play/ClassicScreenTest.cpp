@@ -159,6 +159,33 @@ TEST_F(ClassicScreenTest, StatisticsAreSavedAtEveryPopAndAtTheEndAndALossCountsE
     EXPECT_EQ(stored().gamesPlayed(), 1) << "the loss stays counted";
 }
 
+TEST_F(ClassicScreenTest, PrizesFreedByTheLosingPopLandBeforeTheGameEndsAndNoneHangsInTheAir) {
+    deal({{0, 0}, {0, 1}, {1, 2}}, 3);
+    clickPlace(0, 0);
+    ASSERT_TRUE(runUntil([&] { return screen.game().releasedCount() == 2; }, 120));
+    EXPECT_TRUE(screen.game().noMoves()) << "the verdict and the release in one frame";
+    EXPECT_NE(screen.state(), ClassicScreen::kGameOver) << "the released prizes are in flight";
+    ASSERT_TRUE(runUntil([&] { return screen.state() == ClassicScreen::kGameOver; }, 600));
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_FALSE(screen.prize(i).isActive()) << "prize " << i << " has landed";
+        EXPECT_FALSE(screen.prize(i).isFlyingOff());
+        EXPECT_GT(screen.prize(i).y(), 400.0f) << "on the shelf";
+    }
+    EXPECT_EQ(screen.endState(), ClassicScreen::kEndLost);
+}
+
+TEST_F(ClassicScreenTest, ADealWithoutAPairEndsAndEndsAgainAfterAnUndoOfNothing) {
+    deal({{0, 0}, {1, -1}, {0, -1}}, 1);
+    ASSERT_TRUE(runUntil([&] { return screen.state() == ClassicScreen::kGameOver; }, 10));
+    EXPECT_EQ(screen.endState(), ClassicScreen::kEndLost);
+    ASSERT_TRUE(runUntil([&] { return screen.outOfMovesDialog().isOpen(); }, 300));
+    waitUntilInteractive(screen);
+    click(kUndoLastMoveX, kUndoLastMoveY);
+    ASSERT_TRUE(runUntil([&] { return !screen.outOfMovesDialog().isOpen(); }, 60));
+    ASSERT_TRUE(runUntil([&] { return screen.state() == ClassicScreen::kGameOver; }, 10))
+        << "nothing to take back: the verdict comes again";
+}
+
 TEST_F(ClassicScreenTest, AWinningScoreEntersTheHighScoresUnderTheTypedName) {
     winUpToTheEndDialog();
     const DialogSpec& layout = screen.endDialog().layout();

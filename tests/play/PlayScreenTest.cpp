@@ -4,9 +4,11 @@
 
 #include "PlayWorld.h"
 #include "engine/core/FileIo.h"
+#include "engine/core/WakeRequests.h"
 #include "engine/sound/ksSoundSystem.h"
 #include "engine/video/ksImage.h"
 #include "game/board/BalloonBoard.h"
+#include "play/PlayPieces.h"
 #include "play/SoundCues.h"
 #include "support/TestSupport.h"
 
@@ -243,6 +245,28 @@ TEST_F(PlayScreenTest, NoAnswersTheMainMenuQuestionAndPlayGoesOn) {
     EXPECT_EQ(screen.state(), PlayScreen::kPlaying);
 }
 
+TEST_F(PlayScreenTest, EscapeAsksTheMainMenuQuestionAndEscapeAgainGoesBackToTheGame) {
+    startPlaying(screen, kClassicScreen);
+    typeKey(kEscapeKey);
+    ASSERT_TRUE(screen.mainMenuDialog().isOpen());
+    waitUntilInteractive(screen);
+    typeKey(kEscapeKey);
+    ASSERT_TRUE(runUntil([&] { return !screen.mainMenuDialog().isOpen(); }, 60));
+    EXPECT_EQ(screen.state(), PlayScreen::kPlaying);
+    EXPECT_FALSE(screen.isLeaving());
+    EXPECT_TRUE(buttonsInScene());
+}
+
+TEST_F(PlayScreenTest, EscapeUnderAnotherDialogLeavesThatDialogAlone) {
+    startPlaying(screen, kClassicScreen);
+    screen.openDialog(screen.helpDialog());
+    waitUntilInteractive(screen);
+    typeKey(kEscapeKey);
+    frames(3);
+    EXPECT_TRUE(screen.helpDialog().isOpen());
+    EXPECT_FALSE(screen.mainMenuDialog().isOpen());
+}
+
 TEST_F(PlayScreenTest, OnlyOneDialogOpensAtATime) {
     startPlaying(screen, kClassicScreen);
     screen.askNewGame();
@@ -272,6 +296,56 @@ TEST_F(PlayScreenTest, FullPoolsDropRequestsAndEffectsDroppedWithTheSceneAreReus
     EXPECT_NE(screen.spawnBanner("again", font), nullptr);
     frames(20); // the pop effects last 0.1 s
     EXPECT_NE(screen.spawnPopEffect(nullptr, 300.0f, 200.0f), nullptr);
+}
+
+TEST_F(PlayScreenTest, ANewBannerSendsTheOneShowingAwaySoOnlyOneStandsAtATime) {
+    startPlaying(screen, kClassicScreen);
+    const ksFont* font = resources().getFont("font_dlg_med");
+    // The test screen has no rules: its scene moves only when told.
+    const auto play = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            frame();
+            screen.scene().update();
+        }
+    };
+    BannerMessage* first = screen.spawnBanner("Super Pop!", font);
+    ASSERT_NE(first, nullptr);
+    play(60);
+    BannerMessage* second = screen.spawnBanner("Freed all prizes!", font, "Keep on popping!", font);
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(first->isDismissed());
+    EXPECT_FALSE(second->isDismissed());
+    play(70);
+    EXPECT_FALSE(first->isActive()) << "it has dropped out of the frame";
+    EXPECT_TRUE(second->isActive());
+}
+
+TEST_F(PlayScreenTest, TheIntroAndHelpCardsNeverDrawTheirPlaceholderTexts) {
+    EXPECT_TRUE(screen.introDialog().layout().hideTexts);
+    EXPECT_TRUE(screen.helpDialog().layout().hideTexts);
+    EXPECT_FALSE(screen.newGameDialog().layout().hideTexts);
+}
+
+TEST(ScorePulse, AChangedScoreSwellsAndSettlesWithinItsTimeAskingForEveryFrame) {
+    ScorePulse pulse;
+    pulse.step(0, 1.0f / 60.0f);
+    EXPECT_FALSE(pulse.isPulsing()) << "the first score seen";
+    pulse.step(0, 1.0f / 60.0f);
+    EXPECT_FLOAT_EQ(pulse.scale(), 1.0f);
+    WakeRequests::take();
+    pulse.step(60, 1.0f / 60.0f);
+    float largest = 1.0f;
+    int frames = 0;
+    while (pulse.isPulsing() && frames < 60) {
+        EXPECT_EQ(WakeRequests::take(), 0.0) << "frame " << frames;
+        largest = std::max(largest, pulse.scale());
+        pulse.step(60, 1.0f / 60.0f);
+        ++frames;
+    }
+    EXPECT_NEAR(frames, 18, 1) << "0.3 s";
+    EXPECT_NEAR(largest, 1.0f + ScorePulse::kSwell, 0.01f);
+    EXPECT_FLOAT_EQ(pulse.scale(), 1.0f);
+    EXPECT_EQ(WakeRequests::take(), WakeRequests::kNever) << "at rest once settled";
 }
 
 TEST_F(PlayScreenTest, SoundCuesStopOnlyTheirOwnSound) {

@@ -38,7 +38,7 @@ struct Messages : EffectStage {
 };
 
 TEST_F(Messages, ABannerStartsJustAboveTheScreenAndFallsFasterThanItGlides) {
-    BannerMessage banner(clock.timer(), pictures.get("para"), &cues);
+    BannerMessage banner(screen.canvas, clock.timer(), pictures.get("para"), &cues);
     EXPECT_EQ(banner.getDepth(), 110);
     EXPECT_FALSE(banner.isActive());
     banner.start("AAA", &tall, "A", &short_, "AA", &tall);
@@ -70,8 +70,8 @@ TEST_F(Messages, ABannerStartsJustAboveTheScreenAndFallsFasterThanItGlides) {
     EXPECT_NEAR(t, banner.fallTime() + (480.0 + 24 + 5 - 200) / 85.0, 2 * kFrame);
 }
 
-TEST_F(Messages, ABannerDrawsItsParachuteAndEachLineBelowThePrevious) {
-    BannerMessage banner(clock.timer(), pictures.get("para"), &cues);
+TEST_F(Messages, ABannerDrawsItsParachuteThenItsPlateAndEachLineBelowThePrevious) {
+    BannerMessage banner(screen.canvas, clock.timer(), pictures.get("para"), &cues);
     banner.start("A", &tall, "A", &short_, "A", &tall);
     for (int i = 0; i < 100; ++i) {
         clock.step(kFrame);
@@ -81,20 +81,86 @@ TEST_F(Messages, ABannerDrawsItsParachuteAndEachLineBelowThePrevious) {
     screen.clear();
     banner.draw();
     const int x = banner.x(), y = banner.y();
+    const auto plate = [&](int px, int py) {
+        const uint32_t pixel = screen.at(px, py);
+        return pixel != 0u && pixel != 0xFFFFFFu && pixel != 0x00FF00u;
+    };
     EXPECT_EQ(screen.at(x, y), 0xFFFFFFu) << "the first line's top";
-    EXPECT_EQ(screen.at(x, y - 1), 0u);
+    EXPECT_TRUE(plate(x, y - 1)) << "the lines stand on the plate";
     EXPECT_EQ(screen.at(x, y + 18), 0xFFFFFFu);
-    EXPECT_EQ(screen.at(x, y + 19), 0u) << "2 px between lines";
+    EXPECT_TRUE(plate(x, y + 19)) << "2 px between lines";
     EXPECT_EQ(screen.at(x, y + 21), 0xFFFFFFu) << "the second line";
-    EXPECT_EQ(screen.at(x, y + 21 + 11), 0u);
+    EXPECT_TRUE(plate(x, y + 21 + 11));
     EXPECT_EQ(screen.at(x, y + 34), 0xFFFFFFu) << "the third line";
-    EXPECT_EQ(screen.at(x, y - 8), 0x00FF00u) << "the parachute ends 7 px above the text";
-    EXPECT_EQ(screen.at(x, y - 7), 0u);
+    // The plate: 8 px above the first line and below the last, 16 px beside the widest.
+    const ScreenRect rect = banner.plateRect();
+    EXPECT_EQ(rect.top, y - 8);
+    EXPECT_EQ(rect.height, 19 + 11 + 19 + 2 * 2 + 16);
+    EXPECT_EQ(rect.width, 10 + 32);
+    EXPECT_TRUE(plate(rect.left + 1, y + 20)) << "its dark outline";
+    EXPECT_EQ(screen.at(rect.left - 1, y + 20), 0u);
+    EXPECT_EQ(screen.at(rect.left, rect.top), 0u) << "rounded corners";
+    EXPECT_EQ(screen.at(x, rect.bottom + 1), 0u);
+    EXPECT_EQ(screen.at(x, y - 9), 0x00FF00u) << "the parachute ends 7 px above the text, behind the plate";
     EXPECT_EQ(screen.at(x, y - 24 - 7), 0x00FF00u);
 }
 
+TEST_F(Messages, ABannerStaysInsideItsAreaAndEndsOnceItHasSunkOutOfIt) {
+    const ScreenRect area = ScreenRect::fromCorners(171, 12, 596, 399);
+    BannerMessage banner(screen.canvas, clock.timer(), pictures.get("para"), &cues);
+    banner.setArea(area);
+    banner.start(std::string(36, 'A'), &tall); // a plate 392 px wide: little room to sway
+    screen.canvas.setTracking(true);
+    double t = 0.0;
+    int drawn = 0;
+    while (banner.isActive() && t < 20.0) {
+        clock.step(kFrame);
+        banner.update();
+        t += kFrame;
+        const ScreenRect plate = banner.plateRect();
+        EXPECT_GE(plate.left, area.left);
+        EXPECT_LE(plate.right, area.right);
+        banner.draw();
+        for (const ScreenRect& changed : screen.canvas.dirtyList().items()) {
+            ++drawn;
+            EXPECT_TRUE(changed.intersection(area).area() == changed.area()) << "frame " << t / kFrame;
+        }
+        screen.canvas.present(); // starts the next frame's list afresh
+    }
+    EXPECT_GT(drawn, 100);
+    EXPECT_FALSE(banner.isActive());
+    EXPECT_LT(t, banner.fallTime() + (480.0 - 200) / 85.0) << "gone when it has sunk below the area";
+    EXPECT_GT(t, banner.fallTime() + (399.0 - 200) / 85.0);
+}
+
+TEST_F(Messages, ADismissedBannerLetsGoOfItsParachuteAndDropsOutOfItsArea) {
+    BannerMessage banner(screen.canvas, clock.timer(), pictures.get("para"), &cues);
+    banner.setArea(ScreenRect::fromCorners(171, 12, 596, 399));
+    banner.start("AA", &tall);
+    while (!banner.isParachuteOpen()) {
+        clock.step(kFrame);
+        banner.update();
+    }
+    clock.step(kFrame);
+    banner.update();
+    ASSERT_TRUE(cues.isPlaying("parachute"));
+    banner.dismiss();
+    EXPECT_FALSE(cues.isPlaying("parachute")) << "its cue stops";
+    screen.clear();
+    banner.draw();
+    EXPECT_NE(screen.at(banner.x(), banner.y() - 9), 0x00FF00u) << "no parachute any more";
+    int frames = 0;
+    while (banner.isActive() && frames < 200) {
+        clock.step(kFrame);
+        banner.update();
+        ++frames;
+    }
+    EXPECT_FALSE(banner.isActive());
+    EXPECT_LT(frames, 32) << "out of the area within half a second";
+}
+
 TEST_F(Messages, ABannerShowsOnlyLinesThatHaveAFontAndCutsLongLines) {
-    BannerMessage banner(clock.timer(), nullptr, nullptr);
+    BannerMessage banner(screen.canvas, clock.timer(), nullptr, nullptr);
     banner.start("A", &short_, "lost", nullptr);
     EXPECT_EQ(banner.startY(), -11);
     banner.start(std::string(400, 'A'), &tall);
@@ -106,6 +172,15 @@ TEST_F(Messages, ABannerShowsOnlyLinesThatHaveAFontAndCutsLongLines) {
         banner.draw();
     }
     EXPECT_FALSE(banner.isActive()) << "no parachute picture or cues needed";
+
+    banner.start("lost", nullptr); // no font at all: neither lines nor plate
+    screen.canvas.setTracking(true);
+    for (int i = 0; i < 100; ++i) {
+        clock.step(kFrame);
+        banner.update();
+        banner.draw();
+    }
+    EXPECT_TRUE(screen.canvas.dirtyList().items().empty());
 }
 
 TEST_F(Messages, AFloatingScoreWaitsItsDelayArrivesAfterItsFlightTimeAndFadesInAQuarterSecond) {
@@ -192,6 +267,43 @@ TEST_F(Messages, AFloatingScoreBowsTowardTheMiddleOfTheScreen) {
     score.start(&tall, 600.0f, 30.0f, 40.0f, 20.0f, 1, 0.0f, 1.0f);
     p = halfway(clock, score);
     EXPECT_GT(p.y, 30.0f + 10.0f);
+}
+
+TEST_F(Messages, AFloatingScoreBoundForThePlaqueKeepsItsPathAndIsGoneJustBeforeItTouchesIt) {
+    const ScreenRect plaque = ScreenRect::fromCorners(511, 449, 636, 479);
+    FloatingScore free(clock.timer(), &short_), stopping(clock.timer(), &short_);
+    free.start(&short_, 300.0f, 200.0f, 546.0f, 461.0f, 60, 0.0f, 1.0f);
+    stopping.start(&short_, 300.0f, 200.0f, 546.0f, 461.0f, 60, 0.0f, 1.0f);
+    stopping.stopBefore(plaque);
+    int frames = 0, fading = 0;
+    while (stopping.isActive() && frames < 200) {
+        clock.step(kFrame);
+        free.update();
+        stopping.update();
+        ++frames;
+        if (!stopping.isActive()) {
+            break;
+        }
+        EXPECT_FLOAT_EQ(stopping.x(), free.x()) << "the same path";
+        EXPECT_FLOAT_EQ(stopping.y(), free.y());
+        EXPECT_GT(stopping.gapToStopArea(), 0.0f) << "never on the plaque while shown";
+        fading += stopping.opacity() < 1.0f ? 1 : 0;
+    }
+    EXPECT_FALSE(stopping.isActive());
+    EXPECT_LT(frames, 64) << "ended before arriving at the digits";
+    EXPECT_GE(fading, 2) << "it fades, it does not vanish";
+    EXPECT_TRUE(free.isActive());
+
+    // A number that starts on the plaque has no room to fade before it: the plain end.
+    FloatingScore onIt(clock.timer(), &short_);
+    onIt.start(&short_, 600.0f, 470.0f, 546.0f, 461.0f, 60, 0.0f, 1.0f);
+    onIt.stopBefore(plaque);
+    for (int i = 0; i < 64; ++i) {
+        clock.step(kFrame);
+        onIt.update();
+    }
+    EXPECT_TRUE(onIt.isActive());
+    EXPECT_FLOAT_EQ(onIt.opacity(), 1.0f);
 }
 
 TEST_F(Messages, AFloatingScoreDrawsAtItsOpacityAndGivesTheSharedFontItsOpacityBack) {

@@ -24,6 +24,8 @@ public:
     DesktopInfo desktop{1920, 1080, 32};
     bool failVideo = false;
     std::vector<std::string> openedUrls;
+    // False: the desktop has no browser to open an address with.
+    bool browserOpens = true;
     std::vector<std::string> messages;
     // Every display set-up, in order.
     std::vector<Mode> modes;
@@ -46,7 +48,7 @@ public:
     }
     bool openUrl(const std::string& url) override {
         openedUrls.push_back(url);
-        return true;
+        return browserOpens;
     }
     DesktopInfo queryDesktop() override { return desktop; }
 

@@ -11,6 +11,7 @@
 class FakeMixer final : public SoundBackend {
 public:
     int failuresBeforeOpen = 0;
+    bool audible = true;
     std::vector<int> pauses;
     int samplesLoaded = 0;
     std::map<int, int> playingOn; // channel -> sample
@@ -23,6 +24,7 @@ public:
 
     bool open(int, int) override { return failuresBeforeOpen-- <= 0; }
     int channelCount() const override { return 32; }
+    bool isAudible() const override { return audible; }
     void pause(int ms) override { pauses.push_back(ms); }
     int loadSample(std::span<const uint8_t> bytes) override { return bytes.empty() ? -1 : samplesLoaded++; }
     int playSample(int sample, bool looped) override {

@@ -79,6 +79,25 @@ TEST_F(DialogDrawing, AMessageWithTwoLineBreaksIsThreeCentredLinesOneLineHeightA
     EXPECT_EQ(image().pixelAt(201, top + 12), look::kDialog);
 }
 
+TEST_F(DialogDrawing, HiddenPlaceholderTextsLeaveNoPixelWhileTheButtonsStay) {
+    box.layout().title = "ERROR";
+    box.layout().message = "A\nBCD";
+    box.layout().hideTexts = true;
+    box.open();
+    int ink = 0, rules = 0;
+    for (int y = 0; y < image().getHeight(); ++y) {
+        for (int x = 0; x < image().getWidth(); ++x) {
+            const uint32_t pixel = image().pixelAt(x, y);
+            ink += pixel == look::kTitleInk || pixel == look::kMessageInk ? 1 : 0;
+            rules += (pixel & 0xFFFFFF) == 0xFFCC00u ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(ink, 0) << "neither title nor message is drawn";
+    EXPECT_EQ(rules, 0) << "nor the title's rule lines";
+    EXPECT_EQ(image().pixelAt(81, 170), look::kButton);
+    EXPECT_THAT(runStarts(130, look::kButtonInk), ElementsAre(151 - 5)) << "the captions are";
+}
+
 TEST_F(DialogDrawing, TheFadeInDrawsVeilAndDialogAtTheOpacityIntoTheFrameOnly) {
     box.open();
     const ScreenRect screenClip = ScreenRect::fromPositionSize(0, 0, 100, 100);

@@ -6,3 +6,6 @@ inline constexpr int kEnterKey = 13;
 inline constexpr int kSpaceKey = 32;
 // Backspace takes the last character out of an entry field.
 inline constexpr int kBackspaceKey = 8;
+// Escape asks to leave: the exit question on the title, the main-menu question in a game, and
+// the answer "no" in those questions.
+inline constexpr int kEscapeKey = 27;

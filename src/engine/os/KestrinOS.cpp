@@ -14,6 +14,12 @@ namespace {
 
 KestrinOS* g_instance = nullptr;
 
+// The desktop's keys for switching between full screen and a window: F11, and Enter typed
+// while Alt is held. Every screen gets them, so they are taken here and never reach the game.
+constexpr int kF11Key = 122;
+constexpr int kAltKey = 18;
+constexpr int kEnterCharacter = 13;
+
 constexpr uint32_t kKeyDownColour = 0xFFFFFF;
 constexpr uint32_t kKeyUpColour = 0x00FF00;
 // A window being dragged reports many moves; the position is saved once it has rested this long.
@@ -140,6 +146,15 @@ void KestrinOS::enterWindowed() {
     m_pointerInside = true;
 }
 
+void KestrinOS::toggleFullScreen() {
+    if (m_settings.isWindowed()) {
+        enterFullScreen();
+    } else {
+        enterWindowed();
+        m_settings.saveSettings(); // the next start opens in the mode the player chose
+    }
+}
+
 void KestrinOS::postQuit() {
     if (!m_events.push(InputEvent::simple(InputEvent::Kind::Quit))) {
         m_quit = true;
@@ -198,6 +213,10 @@ void KestrinOS::activate() {
 void KestrinOS::deactivate() {
     showSystemCursor(true);
     m_active = false;
+    // Keys let go while another window has the focus never report it (Alt of Alt+Tab): a later
+    // Enter must not count as Alt+Enter.
+    ksInputState::instance().setKey(kAltKey, false);
+    m_switchKeyDown = false;
     if (m_application != nullptr) {
         m_application->setFocusLost(true);
     }
@@ -220,14 +239,30 @@ void KestrinOS::handleEvent(const InputEvent& event) {
         input.setDoubleClick(event.code);
         break;
     case InputEvent::Kind::KeyDown:
+        if (event.code == kF11Key) {
+            // Held down, the key repeats; only its first press switches.
+            if (!m_switchKeyDown) {
+                m_switchKeyDown = true;
+                toggleFullScreen();
+            }
+            break;
+        }
         input.setKey(event.code, true);
         debugPrint(kKeyDownColour, "NON PRINTABLE: %c\n", event.code);
         break;
     case InputEvent::Kind::KeyUp:
+        if (event.code == kF11Key) {
+            m_switchKeyDown = false;
+            break;
+        }
         input.setKey(event.code, false);
         debugPrint(kKeyUpColour, "NON PRINTABLE: %c\n", event.code);
         break;
     case InputEvent::Kind::Character:
+        if (event.code == kEnterCharacter && input.keys[kAltKey] != 0) {
+            toggleFullScreen();
+            break;
+        }
         input.typeChar(event.code);
         debugPrint(kKeyDownColour, "PRINTABLE: %d\n", event.code);
         break;

@@ -47,6 +47,8 @@ public:
     bool resetVideo();
     void enterFullScreen();
     void enterWindowed();
+    // Full screen from a window and back (F11 and Alt+Enter in every screen).
+    void toggleFullScreen();
     // Posts the quit event; the main loop leaves when it takes it.
     void postQuit();
 
@@ -68,7 +70,8 @@ public:
     // The picture the display shows now, as width x height pixels 0x00RRGGBB.
     virtual bool captureShownPicture(std::span<uint32_t> out) = 0;
     virtual void showMessage(MessageIcon icon, const std::string& caption, const std::string& text) = 0;
-    // Asks the desktop to open an http(s) address; false when refused.
+    // Asks the desktop to open an http(s) address; false when refused or when no browser could
+    // be opened for it.
     virtual bool openUrl(const std::string& url) = 0;
 
     // The window procedure: one event from the window system or a script.
@@ -137,5 +140,7 @@ private:
     bool m_enhancedCursorCached = false;
     bool m_pointerInside = false;
     bool m_windowMovePending = false;
+    bool m_switchKeyDown = false; // F11, between its press and its release
+
     std::chrono::steady_clock::time_point m_lastWindowMove{};
 };

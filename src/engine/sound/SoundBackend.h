@@ -12,6 +12,9 @@ public:
     // One attempt to start mixing; false when the device could not be opened.
     virtual bool open(int mixRate, int channels) = 0;
     virtual int channelCount() const = 0;
+    // After a successful open: false when what opened is a stand-in that plays to nowhere (a
+    // driver chosen for tests, say), so nothing will be heard.
+    virtual bool isAudible() const { return true; }
     // Waits between start attempts (a fake back end only records it).
     virtual void pause(int milliseconds) = 0;
 

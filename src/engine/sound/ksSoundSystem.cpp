@@ -33,9 +33,15 @@ ksSoundSystem::ksSoundSystem(SoundBackend& backend, FileSource& files)
     }
     if (!started) {
         m_failed = true;
+        trace("FMOD init failed: no sound device could be opened, the game is silent");
         return;
     }
-    trace("FMOD init success");
+    if (m_backend.isAudible()) {
+        trace("FMOD init success");
+    } else {
+        // It mixes as usual, so the game behaves the same, but nothing can be heard.
+        trace("FMOD init without a sound device: sounds are mixed but not heard");
+    }
     trace("FMOD max channels: %d", m_backend.channelCount());
 }
 

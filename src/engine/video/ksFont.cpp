@@ -91,6 +91,41 @@ void ksFont::drawText(std::string_view text, int x, int y, int align) const {
     }
 }
 
+void ksFont::drawTextScaled(std::string_view text, int x, int y, int align, float scale) const {
+    if (scale == 1.0f) {
+        drawText(text, x, y, align);
+        return;
+    }
+    if (m_opacity == 0.0f || m_sheet == nullptr || m_canvas == nullptr || text.empty() || !(scale > 0.0f)) {
+        return;
+    }
+    const float width = measure(text);
+    float left = static_cast<float>(x);
+    if (align == ALIGN_CENTER) {
+        left -= width * 0.5f;
+    } else if (align == ALIGN_RIGHT) {
+        left -= width;
+    }
+    const float middleX = left + width * 0.5f;
+    const float middleY = static_cast<float>(y - m_halfHeight) + static_cast<float>(m_lineHeight) * 0.5f;
+    float pen = middleX - width * scale * 0.5f;
+    const int top = static_cast<int>(std::floor(middleY - static_cast<float>(m_lineHeight) * scale * 0.5f));
+    for (const char ch : text) {
+        const int code = static_cast<unsigned char>(ch);
+        if (code == ' ') {
+            pen += static_cast<float>(m_spaceWidth) * scale;
+        }
+        if (hasGlyph(code)) {
+            const ScreenRect& glyph = *m_glyphs[code];
+            m_sheet->drawScaledFaded(static_cast<int>(std::floor(pen)), top,
+                                     static_cast<float>(glyph.width) * scale,
+                                     static_cast<float>(glyph.height) * scale, glyph.left, glyph.top,
+                                     glyph.width, glyph.height, m_opacity);
+            pen += (static_cast<float>(glyph.width) + m_tracking) * scale;
+        }
+    }
+}
+
 void ksFont::drawNumber(int32_t value, int x, int y, int align) const {
     char digits[32];
     std::snprintf(digits, sizeof digits, "%d", value);

@@ -28,6 +28,9 @@ public:
     ksFont(ksCanvas* canvas, ksImage* sheet, std::string_view glyphTable);
 
     void drawText(std::string_view text, int x, int y, int align) const;
+    // The line `scale` times its size, about the middle of where drawText would put it (a pulse
+    // of a number in place); glyphs are resampled like drawScaled pictures.
+    void drawTextScaled(std::string_view text, int x, int y, int align, float scale) const;
     // Draws the value in decimal, without separators.
     void drawNumber(int32_t value, int x, int y, int align) const;
     // Thousands separators, negative values in parentheses: 1,234,567 and (5,000).

@@ -73,6 +73,8 @@ void ClassicGame::deal() {
     m_superPopRun = 0;
     m_superPopThreshold = m_tuning.superPopThreshold(m_options.colourCount, skill);
     m_undo.clear();
+    // A dealt board may hold no group of two: the moves test looks at it before the first pop.
+    m_movesTestDue = true;
 
     m_board.reset();
     for (int row = 0; row < m_board.rows(); ++row) {
@@ -149,10 +151,13 @@ ClassicStep ClassicGame::advance(float seconds) {
         }
     }
 
-    if (!m_settling) {
+    if (!m_settling && !m_movesTestDue) {
         return step;
     }
-    m_board.collapseColumns();
+    m_movesTestDue = false;
+    if (m_settling) {
+        m_board.collapseColumns();
+    }
     if (!movesRemain()) {
         // The verdict stands until a new game or an undo, so its cue sounds once.
         if (!m_noMoves) {
@@ -235,6 +240,8 @@ void ClassicGame::releasePrize(int row, int column) {
     if (m_listener != nullptr) {
         m_listener->releasePrize(release);
     }
+    // Released in this frame, the prize has not been seen moving yet; the game waits for it.
+    m_prizeInFlight = true;
     ++m_releasedCount;
     place.removePrize();
 }
@@ -354,6 +361,8 @@ bool ClassicGame::undoMove() {
 void ClassicGame::clearNoMoves() {
     m_noMoves = false;
     m_ended = false;
+    // Even without a pop since (an undo with nothing to take back), the verdict comes again.
+    m_movesTestDue = true;
 }
 
 void ClassicGame::cue(const char* name) {

@@ -61,7 +61,8 @@ struct ClassicEnd {
 //      that finished its fall in this frame (not a fly-off): scorePrizeLanding(i) and fly the
 //      answer from the prize to the score.
 //   2. advance(frameSeconds): the board moves, the breeze, pictures, prizes uncovered by the board
-//      are released (listener releasePrize), columns close up, the moves test.
+//      are released (listener releasePrize), columns close up, the moves test (after every pop,
+//      and once after a deal, so a board dealt without a group of two ends too).
 //   3. When the ClassicStep says so, the screen's all-prizes celebration step (which may call
 //      setPrizeInFlight while the prizes celebrate).
 //   4. If isReadyToEnd(): endGame(), then the end-of-game presentation.
@@ -82,7 +83,8 @@ public:
     void newGame(const TuningLookup& settings, const ClassicOptions& options);
     void newGame(const ClassicTuning& tuning, const ClassicOptions& options);
 
-    // Whether a released prize object is still on its way; set by the screen each frame.
+    // Whether a released prize object is still on its way; set by the screen each frame. A prize
+    // released by advance counts as in flight until the screen says otherwise.
     void setPrizeInFlight(bool inFlight) { m_prizeInFlight = inFlight; }
     // Scores release `releaseIndex` landing on the shelf by the row it left, or as the last prize
     // of the game; adds the points and answers the number to show.
@@ -165,6 +167,8 @@ private:
     bool m_allBalloonsPopped = false;
     bool m_prizeInFlight = false;
     bool m_ended = false;
+    // The next advance runs the moves test even without a pop (after a deal, after clearNoMoves).
+    bool m_movesTestDue = false;
     int m_balloonsLeft = 0;
     int32_t m_score = 0;
     int32_t m_superPopThreshold = 0;

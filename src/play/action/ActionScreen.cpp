@@ -18,6 +18,8 @@
 namespace {
 
 constexpr int kMusicIndex = 0;
+// The inside of the board's frame, within its bulb border.
+constexpr ScreenRect kBannerArea = ScreenRect::fromCorners(171, 57, 596, 446);
 constexpr float kFloatingScoreSeconds = 1.0f;
 // The previews hang one row above the board's top row.
 constexpr int kPreviewAbove = 37;
@@ -36,6 +38,8 @@ PlayScreenDesign ActionScreen::design() {
     design.introPicture = "hint_action";
     design.optionsScreen = kActionOptionsScreen;
     design.buttonDepth = 111;
+    design.scorePlaque = ScreenRect::fromCorners(kScoreX - 10, 449, 636, 479);
+    design.bannerArea = kBannerArea;
     constexpr const char* kUp = "podium_endless_up";
     constexpr const char* kOver = "podium_endless_over";
     // Every button is cut from the Action podium and shown 328 px below its source point, so
@@ -144,6 +148,7 @@ bool ActionScreen::isDialogOpen() const {
 }
 
 void ActionScreen::frameStarted() {
+    m_scorePulse.step(m_game.score(), frameSeconds());
     m_idle.step(frameSeconds(), input().isReleased() || input().isRightReleased(), m_mascot);
     m_keys.watchPointer(input());
 }

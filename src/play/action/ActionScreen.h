@@ -119,6 +119,7 @@ private:
     ksImage* m_cord;
     ksFont* m_scoreFont;
     NumberText m_scoreText;
+    ScorePulse m_scorePulse;
     NumberText m_roundText;
     IdleWatch m_idle;
     BoardKeyboard m_keys;

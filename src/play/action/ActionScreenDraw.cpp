@@ -69,7 +69,8 @@ void ActionScreen::drawNumbers() {
     m_scoreFont->drawText(
         m_roundText.text(static_cast<int32_t>(std::min<int64_t>(round, std::numeric_limits<int32_t>::max()))),
         kRoundX, kRoundY, ALIGN_CENTER);
-    m_scoreFont->drawText(m_scoreText.text(m_game.score()), kScoreX, kScoreY, ALIGN_LEFT);
+    m_scoreFont->drawTextScaled(m_scoreText.text(m_game.score()), kScoreX, kScoreY, ALIGN_LEFT,
+                                m_scorePulse.scale());
     m_scoreFont->setOpacity(1.0f);
 }
 

@@ -21,6 +21,8 @@
 namespace {
 
 constexpr int kMusicIndex = 0;
+// The inside of the board's frame, within its bulb border.
+constexpr ScreenRect kBannerArea = ScreenRect::fromCorners(171, 12, 596, 399);
 constexpr float kFloatingScoreSeconds = 1.0f;
 constexpr float kCelebrationStep = 0.1f; // s between prizes leaving the shelf
 
@@ -36,6 +38,8 @@ PlayScreenDesign ClassicScreen::design() {
     design.introPicture = "hint_classic";
     design.optionsScreen = kOptionsScreen;
     design.buttonDepth = 111;
+    design.scorePlaque = ScreenRect::fromCorners(kScoreX - 10, 449, 636, 479);
+    design.bannerArea = kBannerArea;
     constexpr const char* kUp = "podium_classic_up";
     constexpr const char* kOver = "podium_classic_over";
     design.buttons = {{
@@ -172,6 +176,7 @@ bool ClassicScreen::isDialogOpen() const {
 
 void ClassicScreen::frameStarted() {
     m_stateClock += frameSeconds();
+    m_scorePulse.step(m_game.score(), frameSeconds());
     m_idle.step(frameSeconds(), input().isReleased() || input().isRightReleased(), m_mascot);
     m_keys.watchPointer(input());
 }

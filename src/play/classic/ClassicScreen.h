@@ -142,6 +142,7 @@ private:
     ksImage* m_marker;
     ksFont* m_scoreFont;
     NumberText m_scoreText;
+    ScorePulse m_scorePulse;
     int m_endState = kEndWon;
     int m_allPrizesStep = kCelebrationDone;
     float m_stateClock = 0.0f;

@@ -29,7 +29,8 @@ void ClassicScreen::drawPlay() {
 }
 
 void ClassicScreen::drawScore() {
-    m_scoreFont->drawText(m_scoreText.text(m_game.score()), kScoreX, kScoreY, ALIGN_LEFT);
+    m_scoreFont->drawTextScaled(m_scoreText.text(m_game.score()), kScoreX, kScoreY, ALIGN_LEFT,
+                                m_scorePulse.scale());
 }
 
 void ClassicScreen::drawPlayArea() {

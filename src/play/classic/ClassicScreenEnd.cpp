@@ -44,6 +44,8 @@ void ClassicScreen::endGame() {
 
 void ClassicScreen::endStep() {
     scene().update();
+    // Released prizes go on falling to the shelf whatever the state; none is left hanging.
+    updatePrizes();
     m_game.advance(frameSeconds());
     const ksInput& in = input();
     const bool answered = in.anyTyped() || in.isReleased();

@@ -116,6 +116,70 @@ TEST_F(MainLoopFixture, MaximisingAWindowSwitchesToFullScreen) {
     EXPECT_FALSE(os.modes.back().windowed);
 }
 
+TEST_F(MainLoopFixture, F11AndAltEnterSwitchBetweenWindowAndFullScreenAndNeverReachTheGame) {
+    constexpr int kF11 = 122, kAlt = 18, kEnter = 13;
+    // F11 held down repeats its press: one switch only. Then Alt+Enter switches back.
+    os.eventsByPass[1] = {InputEvent::key(kF11, true), InputEvent::key(kF11, true)};
+    os.eventsByPass[2] = {InputEvent::key(kF11, false)};
+    os.eventsByPass[3] = {InputEvent::key(kAlt, true), InputEvent::character(kEnter)};
+    os.eventsByPass[4] = {InputEvent::key(kAlt, false)};
+    std::vector<bool> windowedPerPass;
+    std::vector<bool> enterSeen, f11Seen;
+    struct Watch final : LoopObserver {
+        ksRegistry* settings = nullptr;
+        std::vector<bool>* windowed = nullptr;
+        void beforePass(int64_t, InputEventQueue&) override {}
+        bool afterPass(int64_t pass) override {
+            windowed->push_back(settings->isWindowed());
+            return pass + 1 < 7;
+        }
+        bool drivesPasses() const override { return true; }
+    } watch;
+    watch.settings = &settings;
+    watch.windowed = &windowedPerPass;
+    ASSERT_TRUE(os.start());
+    os.setLoopObserver(&watch);
+    os.run(app);
+    os.setLoopObserver(nullptr);
+
+    EXPECT_EQ(windowedPerPass, (std::vector<bool>{true, false, false, true, true, true, true}));
+    ASSERT_EQ(os.modes.size(), 3u); // the start, full screen, the window again
+    EXPECT_FALSE(os.modes[1].windowed);
+    EXPECT_TRUE(os.modes[2].windowed);
+    EXPECT_EQ(app.redraws, 2) << "each switch repaints the whole picture";
+    EXPECT_FALSE(app.input.wasTyped(kEnter));
+    EXPECT_FALSE(app.input.isKeyDown(kF11));
+    // The switch is remembered for the next start.
+    ksRegistry stored{"Zibbet", 0, 3, dir.path()};
+    ASSERT_TRUE(stored.loadSettings());
+    EXPECT_TRUE(stored.isWindowed());
+}
+
+TEST_F(MainLoopFixture, EnterWithoutAltStillReachesTheGame) {
+    // Alt goes down, then the focus leaves (Alt+Tab) and its release is never reported here.
+    os.eventsByPass[1] = {InputEvent::key(18, true), InputEvent::simple(InputEvent::Kind::FocusLost),
+                          InputEvent::simple(InputEvent::Kind::FocusGained)};
+    os.eventsByPass[2] = {InputEvent::character(13)};
+    struct EnterWatch final : LoopObserver {
+        RecordingApp* app = nullptr;
+        bool typed = false;
+        void beforePass(int64_t, InputEventQueue&) override {}
+        bool afterPass(int64_t pass) override {
+            typed = typed || app->input.wasTyped(13);
+            return pass + 1 < 5;
+        }
+        bool drivesPasses() const override { return true; }
+    } watch;
+    watch.app = &app;
+    ASSERT_TRUE(os.start());
+    os.setLoopObserver(&watch);
+    os.run(app);
+    os.setLoopObserver(nullptr);
+    EXPECT_TRUE(watch.typed);
+    EXPECT_TRUE(settings.isWindowed());
+    EXPECT_EQ(os.modes.size(), 1u);
+}
+
 TEST_F(MainLoopFixture, OffDesktopWindowIsCentredAtStart) {
     settings.setWindowPosition(-50, 10);
     ASSERT_TRUE(os.start());

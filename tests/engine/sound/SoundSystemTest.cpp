@@ -33,10 +33,23 @@ TEST_F(SoundFixture, StartRetriesTenTimesAHundredMillisecondsApart) {
     EXPECT_EQ(log.count("FMOD max channels: 32"), 1);
 }
 
+TEST_F(SoundFixture, ADeviceThatPlaysToNowhereIsNotReportedAsSuccess) {
+    LogCapture log;
+    mixer.audible = false;
+    ksSoundSystem sound(mixer, files);
+    EXPECT_FALSE(sound.hasFailed()) << "the game still mixes, so it behaves the same";
+    EXPECT_EQ(log.count("FMOD init success"), 0);
+    EXPECT_EQ(log.count("FMOD init without a sound device: sounds are mixed but not heard"), 1);
+    EXPECT_EQ(log.count("FMOD max channels: 32"), 1);
+}
+
 TEST_F(SoundFixture, WithoutAMixerEverythingIsQuiet) {
+    LogCapture log;
     mixer.failuresBeforeOpen = 100;
     ksSoundSystem sound(mixer, files);
     EXPECT_TRUE(sound.hasFailed());
+    EXPECT_EQ(log.count("FMOD init success"), 0);
+    EXPECT_EQ(log.count("FMOD init failed: no sound device could be opened, the game is silent"), 1);
     EXPECT_EQ(mixer.pauses.size(), 10u);
     sound.loadData("pop", "pop.wav");
     EXPECT_EQ(sound.count(), 0);

@@ -78,6 +78,29 @@ TEST_F(FontFixture, CentredTextStartsAtTheCeilingOfItsLeftEdge) {
     EXPECT_EQ(firstLitColumn(240), 100);
 }
 
+TEST_F(FontFixture, ScaledTextGrowsAboutTheMiddleOfItsUnscaledPlace) {
+    ksFont f = font(0.0f);
+    canvas.clear(0, 0, 0);
+    canvas.setTracking(true);
+    f.drawTextScaled("AB", 100, 240, ALIGN_LEFT, 1.5f); // 20 x 16 at (100, 232) grows to 30 x 24
+    ASSERT_EQ(canvas.dirtyList().size(), 2u);
+    ScreenRect drawn = canvas.dirtyList()[0];
+    drawn.unite(canvas.dirtyList()[1]);
+    EXPECT_EQ(drawn.left, 95);
+    EXPECT_EQ(drawn.top, 228);
+    EXPECT_NEAR(drawn.width, 30, 1);
+    EXPECT_NEAR(drawn.height, 24, 1);
+    const uint32_t* frame = canvas.buffer(ksCanvas::Buffer::Frame);
+    EXPECT_LT(frame[240 * 640 + 94] & 0xFF, 0x40u);
+    EXPECT_GT(frame[240 * 640 + 96] & 0xFF, 0xC0u) << "the first glyph, half as wide again";
+    EXPECT_GT(frame[240 * 640 + 123] & 0xFF, 0xC0u);
+    EXPECT_LT(frame[240 * 640 + 126] & 0xFF, 0x40u);
+
+    canvas.clear(0, 0, 0);
+    f.drawTextScaled("AB", 100, 240, ALIGN_RIGHT, 1.0f); // scale 1 is drawText
+    EXPECT_EQ(firstLitColumn(240), 80);
+}
+
 TEST_F(FontFixture, InvisibleOrCulledTextDrawsNothing) {
     ksFont f = font();
     canvas.setTracking(true);

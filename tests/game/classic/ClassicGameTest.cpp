@@ -333,6 +333,47 @@ TEST_F(ClassicTable, FreeingEveryPrizeEndsUndoAndCheers) {
     EXPECT_FALSE(frame().allPrizesJustFreed);
 }
 
+TEST_F(ClassicTable, PrizesFreedByTheLastPopOfALostGameHoldTheEndUntilTheyHaveLanded) {
+    startGame(exampleSettings("classicPrizes=3,3,3"));
+    layBoard({"001"}, {{0, 0}, {0, 1}, {0, 2}});
+    click(0, 0);
+    for (int i = 0; i < 60 && recorder.releases.size() < 2; ++i) {
+        frame();
+    }
+    ASSERT_EQ(recorder.releases.size(), 2u);
+    EXPECT_TRUE(game.noMoves()) << "the verdict falls in the frame of the release";
+    EXPECT_FALSE(game.isReadyToEnd()) << "the prizes released in this frame are in flight";
+    game.setPrizeInFlight(false); // the screen has seen both land
+    EXPECT_TRUE(game.isReadyToEnd());
+    EXPECT_FALSE(game.endGame().won);
+}
+
+TEST_F(ClassicTable, ADealtBoardWithoutAPairEndsAtOnceAndAgainAfterAnUndoOfNothing) {
+    startGame();
+    layBoard({"0101", "1010"}, {{1, 0}}); // as dealt: no pop has been made
+    frame();
+    ASSERT_TRUE(game.isReadyToEnd());
+    EXPECT_EQ(game.balloonsLeft(), 8);
+    EXPECT_EQ(recorder.count("loosetrumpet"), 1);
+    EXPECT_FALSE(game.endGame().won);
+
+    // The out-of-moves dialog's undo with nothing to take back: the verdict comes again.
+    game.clearNoMoves();
+    EXPECT_FALSE(game.undoMove());
+    frame();
+    EXPECT_TRUE(game.isReadyToEnd());
+}
+
+TEST_F(ClassicTable, ADealtBoardWithAPairWaitsForThePlayer) {
+    startGame();
+    layBoard({"0110"}, {{0, 0}});
+    for (int i = 0; i < 10; ++i) {
+        frame();
+    }
+    EXPECT_FALSE(game.noMoves());
+    EXPECT_FALSE(game.isReadyToEnd());
+}
+
 TEST_F(ClassicTable, WinningWithNoBalloonsLeftPaysTheClearBonus) {
     const ClassicEnd end = popToTheEnd({"22"});
     EXPECT_EQ(recorder.count("cheer_all_clear"), 1);

@@ -80,6 +80,9 @@ void BoardKeyboard::draw(ksCanvas& canvas, const BalloonBoard& board) {
 
 void BoardKeyboard::reset() {
     m_focus.clear();
+    // The ring of the last board would otherwise appear on the new one in a frame nobody asked
+    // for; the next key shows it again.
+    m_active = false;
 }
 
 void BoardKeyboard::keepPlace(const BalloonBoard& board) {

@@ -31,7 +31,7 @@ public:
               bool menuHasFocus = false);
     // The ring around the focused balloon, following its rise; nothing while the mouse plays.
     void draw(ksCanvas& canvas, const BalloonBoard& board);
-    // A new deal: the focus starts again at the top of the board.
+    // A new deal: the ring hides, and the next key shows it at the top of the board.
     void reset();
     // After a board was rebuilt in place (undo): the focus keeps its grid position.
     void keepPlace(const BalloonBoard& board);

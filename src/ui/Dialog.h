@@ -110,6 +110,8 @@ private:
     // Building, in DialogCompose.cpp.
     void layOut();
     void compose();
+    // Gives the composed picture the rounded corners of the box template.
+    void cutRoundCorners();
     void composeHoverFaces();
 
     // Frames, in Dialog.cpp.

@@ -146,6 +146,25 @@ void Dialog::compose() {
     }
 
     area.copyTo(m_image, 0, 0);
+    cutRoundCorners();
+}
+
+void Dialog::cutRoundCorners() {
+    // The work area has no alpha, so the corners come out black where the template is clear; the
+    // template's own corners give them back their shape (its edges and inside are opaque).
+    const ksImage* box = m_templates.dialogBox;
+    const int corner = nineslice::thirdOf(box);
+    if (box == nullptr || corner < 1 || !box->hasAlpha()) {
+        return;
+    }
+    const int right = m_spec.width - corner, bottom = m_spec.height - corner;
+    const int far = 2 * corner;
+    // Some drawing leaves alpha bytes of 0 behind (lines); only the corners may show through.
+    m_image.setAlpha(255);
+    m_image.copyAlphaChannelFrom(*box, 0, 0, corner, corner, 0, 0);
+    m_image.copyAlphaChannelFrom(*box, far, 0, corner, corner, right, 0);
+    m_image.copyAlphaChannelFrom(*box, 0, far, corner, corner, 0, bottom);
+    m_image.copyAlphaChannelFrom(*box, far, far, corner, corner, right, bottom);
 }
 
 void Dialog::composeHoverFaces() {

@@ -60,6 +60,23 @@ TEST_F(DialogDrawing, TheTitleHasItsTwoRuleLinesUnderIt) {
     EXPECT_EQ(image().pixelAt(195, 36 + 10), look::kDialog);
 }
 
+TEST_F(DialogDrawing, TheBoxTemplatesClearCornersStayClearAndEverythingElseIsOpaque) {
+    // A template rounded by one clear pixel in each corner (corner size 4).
+    for (const auto& [x, y] : {std::pair{0, 0}, {11, 0}, {0, 11}, {11, 11}}) {
+        dialogBox.setAlphaRect(x, y, 1, 1, 0);
+    }
+    box.layout().title = "A";
+    box.open();
+    EXPECT_TRUE(image().hasAlpha());
+    for (const auto& [x, y] : {std::pair{0, 0}, {389, 0}, {0, 197}, {389, 197}}) {
+        EXPECT_EQ(image().pixelAt(x, y) >> 24, 0u) << x << ", " << y;
+    }
+    EXPECT_EQ(image().pixelAt(1, 0) >> 24, 0xFFu);
+    // The rule lines are drawn without alpha of their own; they must not show through.
+    EXPECT_EQ(image().pixelAt(20, 20 / 2 + 33) >> 24, 0xFFu);
+    EXPECT_EQ(image().pixelAt(21, 20 / 2 + 34) >> 24, 0xFFu);
+}
+
 TEST_F(DialogDrawing, AMessageWithTwoLineBreaksIsThreeCentredLinesOneLineHeightApart) {
     box.layout().message = "A\nBCD\nEF"; // 4, 12 and 8 pixels wide, centred on x 195
     box.open();

@@ -228,8 +228,8 @@ void ksImage::decodeFirstUse() const {
     m_hasAlpha = picture->hasAlpha;
 }
 
-std::optional<ksImage::DecodedPicture> ksImage::decode(const std::string& imageFile, const std::string& alphaFile,
-                                                       FileSource& files) {
+std::optional<ksImage::DecodedPicture> ksImage::decode(const std::string& imageFile,
+                                                       const std::string& alphaFile, FileSource& files) {
     DecodedPicture picture;
     ScreenRect rect;
     if (!loadFile(imageFile, picture.pixels, rect, files)) {
@@ -339,20 +339,38 @@ void ksImage::copyPixelsFrom(const ksImage& source, int sourceX, int sourceY, in
     m_hasAlpha = m_hasAlpha || source.m_hasAlpha;
 }
 
-void ksImage::copyAlphaFrom(const ksImage& mask, int sourceX, int sourceY, int width, int height, int destX,
-                            int destY) {
+template <typename AlphaOf>
+bool ksImage::copyAlphaBlock(const ksImage& source, int sourceX, int sourceY, int width, int height,
+                             int destX, int destY, AlphaOf alphaOf) {
     BlockCopy block;
-    if (!clipBlock(sourceX, sourceY, width, height, destX, destY, mask.m_width, mask.m_height, m_width,
+    if (!clipBlock(sourceX, sourceY, width, height, destX, destY, source.m_width, source.m_height, m_width,
                    m_height, block)) {
-        return;
+        return false;
     }
     for (int row = 0; row < block.height; ++row) {
-        const uint32_t* from = mask.pixels().data() +
-                               static_cast<std::size_t>(block.sourceY + row) * mask.m_width + block.sourceX;
+        const uint32_t* from = source.pixels().data() +
+                               static_cast<std::size_t>(block.sourceY + row) * source.m_width + block.sourceX;
         uint32_t* to = pixels().data() + static_cast<std::size_t>(block.destY + row) * m_width + block.destX;
         for (int i = 0; i < block.width; ++i) {
-            to[i] = (to[i] & 0x00FFFFFFu) | (from[i] << 24);
+            to[i] = (to[i] & 0x00FFFFFFu) | alphaOf(from[i]);
         }
     }
-    m_hasAlpha = true;
+    return true;
+}
+
+void ksImage::copyAlphaFrom(const ksImage& mask, int sourceX, int sourceY, int width, int height, int destX,
+                            int destY) {
+    // A mask picture carries its alpha in the blue byte.
+    if (copyAlphaBlock(mask, sourceX, sourceY, width, height, destX, destY,
+                       [](uint32_t pixel) { return pixel << 24; })) {
+        m_hasAlpha = true;
+    }
+}
+
+void ksImage::copyAlphaChannelFrom(const ksImage& source, int sourceX, int sourceY, int width, int height,
+                                   int destX, int destY) {
+    if (copyAlphaBlock(source, sourceX, sourceY, width, height, destX, destY,
+                       [](uint32_t pixel) { return pixel & 0xFF000000u; })) {
+        m_hasAlpha = m_hasAlpha || source.hasAlpha();
+    }
 }

@@ -86,6 +86,10 @@ public:
     // becomes true when anything was copied.
     void copyAlphaFrom(const ksImage& mask, int sourceX, int sourceY, int width, int height, int destX,
                        int destY);
+    // The alpha of each destination pixel becomes the source pixel's own alpha; hasAlpha becomes
+    // true when anything was copied and the source has alpha.
+    void copyAlphaChannelFrom(const ksImage& source, int sourceX, int sourceY, int width, int height,
+                              int destX, int destY);
 
     void draw(int x, int y) const;
     // A rectangle of the image, cut to the image first: negative origins move to 0 and shorten
@@ -105,6 +109,11 @@ public:
 
 private:
     enum class Blit { Normal, Lighten };
+    // Sets the alpha of the clipped block from `alphaOf` of each source pixel; false when the
+    // block lies outside either image.
+    template <typename AlphaOf>
+    bool copyAlphaBlock(const ksImage& source, int sourceX, int sourceY, int width, int height, int destX,
+                        int destY, AlphaOf alphaOf);
     struct PictureFiles;
     struct DecodedPicture {
         std::vector<uint32_t> pixels;

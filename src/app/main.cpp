@@ -3,7 +3,6 @@
 #include "CommandLine.h"
 #include "GameApp.h"
 #include "Harness.h"
-#include "PlaceholderScreen.h"
 #include "ResourceCheck.h"
 #include "engine/core/FileIo.h"
 #include "engine/core/GamePaths.h"
@@ -18,6 +17,7 @@
 #include "platform/SingleInstance.h"
 #include "play/action/ActionScreen.h"
 #include "play/classic/ClassicScreen.h"
+#include "play/puzzle/PuzzleScreen.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -98,7 +98,7 @@ bool prepareFirstRunPlacement(ksRegistry& store, SdlKestrinOS& os) {
     return true;
 }
 
-// The front end's screens, the play screens that exist, and stand-ins for the others.
+// The front end's screens and the three play screens.
 std::unique_ptr<GameScreen> makeScreen(int id, GameContext& context) {
     if (auto screen = makeFrontEndScreen(id, context)) {
         return screen;
@@ -109,7 +109,10 @@ std::unique_ptr<GameScreen> makeScreen(int id, GameContext& context) {
     if (id == kActionScreen) {
         return std::make_unique<ActionScreen>(context);
     }
-    return std::make_unique<PlaceholderScreen>(context, id);
+    if (id == kPuzzleScreen) {
+        return std::make_unique<PuzzleScreen>(context);
+    }
+    return nullptr;
 }
 
 } // namespace

@@ -218,6 +218,13 @@ void PlayScreen::paintBackdrop() {
     m_backdropReady = true;
 }
 
+void PlayScreen::setBackdrop(ksImage* picture) {
+    if (picture != nullptr && picture != m_backdrop) {
+        m_backdrop = picture;
+        m_backdropReady = false;
+    }
+}
+
 void PlayScreen::draw() {
     if (m_state == kFinished || isDialogOpen()) {
         return;

@@ -209,6 +209,9 @@ protected:
     void setLeave(bool leave) { m_leave = leave; }
     // Paints the backdrop into the background buffer and the frame (the frame stays selected).
     void paintBackdrop();
+    // A mode whose backdrop changes during play (Puzzle: each puzzle its own); a missing picture
+    // keeps the one shown. The next draw paints it.
+    void setBackdrop(ksImage* picture);
 
     GameContext& context() { return m_context; }
     const GameContext& context() const { return m_context; }

@@ -30,6 +30,12 @@ void CurtainPair::closeIn() {
     m_open = false;
 }
 
+void CurtainPair::slideOff() {
+    const float w = static_cast<float>(m_width);
+    slide(0.0f, -w, w, 2.0f * w);
+    m_open = true;
+}
+
 void CurtainPair::setOpen() {
     const float w = static_cast<float>(m_width), frame = static_cast<float>(kOpenFrame);
     place(frame - w, 2.0f * w - frame);

@@ -29,6 +29,8 @@ public:
     void open();
     // Slides both curtains from off the screen to closed.
     void closeIn();
+    // Slides both curtains from closed back off the screen, clearing the stage.
+    void slideOff();
     // Puts both curtains at once at their open, or closed, places.
     void setOpen();
     void setClosed();

@@ -146,7 +146,7 @@ TEST(GeneratedResources, TheBuildWroteAReadablePackAndScriptThatStartsWithTheOnl
 
 TEST(GeneratedResources, DeclaresEveryRequiredNameWithItsKind) {
     const std::vector<Requirement> requirements = readRequirements();
-    ASSERT_EQ(requirements.size(), 312u) << "required-resources.tsv is missing or changed";
+    ASSERT_EQ(requirements.size(), 314u) << "required-resources.tsv is missing or changed";
     for (const Requirement& r : requirements) {
         const ScriptEntry* entry = findEntry(r.name);
         ASSERT_NE(entry, nullptr) << r.kind << " " << r.name << " is not declared";
@@ -276,8 +276,9 @@ TEST(GeneratedResources, SpritesCarryMasksAndBackdropsAreOpaque) {
 // The podium pictures start 328 rows (41 JPEG blocks) below the top of the backdrop, so the
 // faces the menu buttons show decode to exactly the pixels of the backdrop under them.
 TEST(GeneratedResources, PodiumFacesMatchTheBackdropPixelForPixel) {
-    for (const auto& [backdrop, podium] :
-         {std::pair{"main", "podium_classic_up"}, {"main3", "podium_endless_up"}}) {
+    for (const auto& [backdrop, podium] : {std::pair{"main", "podium_classic_up"},
+                                           {"main3", "podium_endless_up"},
+                                           {"act01", "podium_puzzle_up"}}) {
         const auto screen = loadImage(backdrop);
         const auto faces = loadImage(podium);
         ASSERT_TRUE(screen && faces);
@@ -334,7 +335,8 @@ std::vector<HoverFace> hoverFaces() {
     }
     // The podium buttons: New Game, Options, Main Menu, the visible part of Pause, Help.
     for (const auto& [up, over] : {std::pair{"podium_classic_up", "podium_classic_over"},
-                                   {"podium_endless_up", "podium_endless_over"}}) {
+                                   {"podium_endless_up", "podium_endless_over"},
+                                   {"podium_puzzle_up", "podium_puzzle_over"}}) {
         for (const auto& [x, y, w, h] : std::vector<std::array<int, 4>>{{36, 37, 92, 26},
                                                                         {37, 66, 88, 26},
                                                                         {38, 95, 85, 24},
@@ -344,6 +346,9 @@ std::vector<HoverFace> hoverFaces() {
         }
     }
     faces.push_back({"main", 133, 445, "main_over", 133, 445, 58, 31}); // Classic's undo
+    // Puzzle's Undo and Reset under the floor strip, cut like the podium's buttons.
+    faces.push_back({"podium_puzzle_up", 180, 122, "podium_puzzle_over", 180, 122, 72, 30});
+    faces.push_back({"podium_puzzle_up", 252, 122, "podium_puzzle_over", 252, 122, 72, 30});
     return faces;
 }
 

@@ -23,12 +23,14 @@ TEST(HeadlessRun, FirstRunStoresSettingsAndACompleteLog) {
 
 TEST(HeadlessRun, ScriptedClicksReachTheScreensLikeRealOnes) {
     TempDir home;
-    // The Puzzle button of the title, then the title's exit question answered with Enter.
+    // The Puzzle button of the title; Enter answers the Puzzle intro and then cancels the puzzle
+    // selector, which goes back to the title; then the title's exit question answered with Enter.
     writeText(home / "script.txt",
               "10 move 217 297\n11 down left\n"
               "11 up left\n" // same frame: the release waits for the next commit
-                  + shotAt(20, home / "mode.png") + "30 key Escape\n" + shotAt(40, home / "back.png") +
-                  clickAt(50, {445, 419}) + "80 key Enter\n" + shotAt(900, home / "never.png"));
+                  + shotAt(20, home / "mode.png") + "100 key Enter\n150 key Enter\n" +
+                  shotAt(230, home / "back.png") + clickAt(240, {445, 419}) + "270 key Enter\n" +
+                  shotAt(900, home / "never.png"));
     const ProcessResult run =
         runGame(home, {"--frames", "1000", "--shot", "5:" + (home / "title.png").string(), "--script",
                        (home / "script.txt").string()});
@@ -40,7 +42,7 @@ TEST(HeadlessRun, ScriptedClicksReachTheScreensLikeRealOnes) {
     EXPECT_EQ(title->width, 640);
     EXPECT_EQ(title->height, 480);
     EXPECT_NE(title->at(5, 5), mode->at(5, 5)) << "the click opened another screen";
-    EXPECT_NE(mode->at(5, 5), back->at(5, 5)) << "Escape went back to the title";
+    EXPECT_NE(mode->at(5, 5), back->at(5, 5)) << "cancelling the selector went back to the title";
     EXPECT_FALSE(std::filesystem::exists(home / "never.png"));
 }
 

@@ -3,6 +3,7 @@
 
 #include "engine/core/GameRandom.h"
 #include "engine/core/Numbers.h"
+#include "game/rules/PopOff.h"
 #include "game/rules/PopScoring.h"
 
 #include <algorithm>
@@ -372,12 +373,9 @@ void ActionGame::popOffStep() {
     const int wanted = truncSat(m_stateClock * kPopOffRate);
     m_stateClock -= kPopOffStepSeconds;
     int occupied = 0;
-    int poppable = 0;
     for (int row = 0; row < m_board.rows(); ++row) {
         for (int column = 0; column < m_board.columns(); ++column) {
-            const Balloon& place = m_board.cellAt(row, column);
-            occupied += place.isOccupied() ? 1 : 0;
-            poppable += place.isOccupied() && !place.isPopping() ? 1 : 0;
+            occupied += m_board.cellAt(row, column).isOccupied() ? 1 : 0;
         }
     }
     if (occupied == 0) {
@@ -385,26 +383,16 @@ void ActionGame::popOffStep() {
         m_stateClock = 0.0f;
         return;
     }
-    // Bounded by the balloons that can still pop, and each search by the board's size, so the
-    // loop always ends even when every balloon left is already popping.
-    const int places = m_board.rows() * m_board.columns();
-    for (int n = std::min(wanted, poppable); n > 0; --n) {
-        const int startRow = gameRandom() % m_board.rows();
-        int row = startRow;
-        int column = gameRandom() % m_board.columns();
-        for (int visited = 0; visited < places; ++visited) {
-            const Balloon& place = m_board.cellAt(row, column);
-            if (place.isOccupied() && !place.isPopping()) {
-                popBalloon(row, column);
-                if (row % 2 == 0 && column % 2 == 0) {
-                    cue("pop23");
-                }
-                break;
-            }
-            row = (row + 1) % m_board.rows();
-            if (row == startRow) {
-                column = (column + 1) % m_board.columns();
-            }
+    // Bounded by the balloons that can still pop, so the loop ends even when every balloon
+    // left is already popping.
+    for (int n = std::min(wanted, countPoppable(m_board)); n > 0; --n) {
+        const std::optional<BoardPlace> place = findRandomPoppable(m_board);
+        if (!place) {
+            break;
+        }
+        popBalloon(place->row, place->column);
+        if (place->row % 2 == 0 && place->column % 2 == 0) {
+            cue("pop23");
         }
     }
 }

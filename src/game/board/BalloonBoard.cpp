@@ -3,6 +3,7 @@
 
 #include "BoardCueSink.h"
 #include "CellContent.h"
+#include "engine/core/WakeRequests.h"
 #include "engine/core/ksLog.h"
 
 #include <algorithm>
@@ -151,6 +152,20 @@ void BalloonBoard::update(float seconds) {
         current.x = approach(current.x, target.x, kColumnSpeedX * seconds);
         current.y = approach(current.y, target.y, kColumnSpeedY * seconds);
     }
+    if (areColumnsMoving()) {
+        WakeRequests::nextFrame();
+    }
+}
+
+bool BalloonBoard::areColumnsMoving() const {
+    for (int column = 0; column < m_columns; ++column) {
+        const ColumnPosition& current = m_current[static_cast<std::size_t>(column)];
+        const ColumnPosition& target = m_target[static_cast<std::size_t>(column)];
+        if (current.x != target.x || current.y != target.y) {
+            return true;
+        }
+    }
+    return false;
 }
 
 Balloon* BalloonBoard::cellAtPoint(int x, int y) {

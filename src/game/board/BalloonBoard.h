@@ -110,6 +110,8 @@ public:
     const GroupList& group() const { return m_group; }
 
     bool isColumnEmpty(int column) const;
+    // Some column slot is still sliding toward its target (update asks for frames meanwhile).
+    bool areColumnsMoving() const;
     int nonEmptyColumns() const { return m_nonEmptyColumns; }
     // Counts the non-empty columns again, lays out and snaps those slots to their targets.
     void recountColumns();

@@ -1,12 +1,20 @@
 // PuzzleGame.cpp: the Puzzle rules over a PuzzleBoard: clicks, prizes leaving the board, the end tests.
 #include "PuzzleGame.h"
 
+#include "engine/core/Numbers.h"
+
+#include <algorithm>
+
 PuzzleGame::PuzzleGame(const BalloonImageTable* images, BoardCueSink* cues)
     : m_board(images, cues) {
     m_targets.fill(puzzle::kNone);
 }
 
 void PuzzleGame::load(const PuzzleLevel& level) {
+    m_level = level;
+    m_clickCount = 0;
+    m_popOffClock = 0.0f;
+    m_poppedCount = 0;
     m_board.reset();
     fillBoardFromLevel(m_board, level, "a puzzle level");
     m_setup = setupOf(level);
@@ -32,6 +40,9 @@ int PuzzleGame::click(int row, int column) {
     const int size = m_board.findGroup();
     if (size < 2) {
         return 0;
+    }
+    if (m_clickCount < kMaxClicks) {
+        m_undo[static_cast<std::size_t>(m_clickCount++)] = snapshot();
     }
     m_moveMade = true;
     for (std::size_t i = 0; i < m_board.group().size(); ++i) {
@@ -81,6 +92,9 @@ void PuzzleGame::settle() {
 }
 
 bool PuzzleGame::isStill() const {
+    if (m_board.areColumnsMoving()) {
+        return false;
+    }
     for (int row = 0; row < m_board.rows(); ++row) {
         for (int column = 0; column < m_board.columns(); ++column) {
             const Balloon& place = m_board.cellAt(row, column);
@@ -156,4 +170,69 @@ bool PuzzleGame::stuck() {
         }
     }
     return m_setup.goal != PuzzleGoal::PrizesOnTargets || m_prizesReleased != m_setup.prizeCount;
+}
+
+PuzzleLevel PuzzleGame::snapshot() const {
+    PuzzleLevel layout;
+    for (int row = 0; row < puzzle::kRows; ++row) {
+        for (int column = 0; column < puzzle::kColumns; ++column) {
+            const Balloon& place = m_board.cellAt(row, column);
+            const bool shown = place.isOccupied() && !place.isPopping();
+            layout.setCell(row, column, shown ? place.colour() : puzzle::kNone,
+                           place.holdsPrize() ? place.prizeKind() : puzzle::kNone);
+        }
+    }
+    return layout;
+}
+
+PuzzleGame::Undo PuzzleGame::undo() {
+    m_releaseCount = 0;
+    if (isOver() || m_clickCount == 0) {
+        return Undo::Nothing;
+    }
+    if (m_clickCount == 1) {
+        load(m_level);
+        return Undo::Reloaded;
+    }
+    const PuzzleLevel& before = m_undo[static_cast<std::size_t>(--m_clickCount)];
+    m_board.reset();
+    fillBoardFromLevel(m_board, before, "an undo snapshot");
+    int onBoard = 0;
+    for (int row = 0; row < puzzle::kRows; ++row) {
+        for (int column = 0; column < puzzle::kColumns; ++column) {
+            onBoard += m_board.cellAt(row, column).holdsPrize() ? 1 : 0;
+        }
+    }
+    m_prizesReleased = m_setup.prizeCount - onBoard;
+    m_targetsRight = true;
+    return Undo::Restored;
+}
+
+void PuzzleGame::popOffStep(float seconds) {
+    m_poppedCount = 0;
+    m_releaseCount = 0;
+    m_popOffClock += seconds;
+    const int poppable = countPoppable(m_board);
+    if (poppable == 0) {
+        m_popOffClock = 0.0f;
+        return;
+    }
+    if (m_popOffClock <= kPopOffStepSeconds) {
+        return;
+    }
+    const int wanted = std::min(truncSat(m_popOffClock * kPopOffRate), poppable);
+    m_popOffClock -= kPopOffStepSeconds;
+    for (int n = 0; n < wanted; ++n) {
+        const std::optional<BoardPlace> place = findRandomPoppable(m_board);
+        if (!place) {
+            break;
+        }
+        Balloon& member = m_board.cellAt(place->row, place->column);
+        if (member.holdsPrize()) {
+            release(place->row, place->column);
+        }
+        member.startPopping();
+        member.clearImage();
+        m_popped[m_poppedCount++] = *place;
+    }
 }

@@ -1,4 +1,5 @@
 // PuzzleRulesTest.cpp: the Puzzle rules on the real board, and the solver's compact copy kept in step.
+#include "LevelText.h"
 #include "game/puzzle/PuzzleGame.h"
 #include "game/puzzle/PuzzleSolver.h"
 #include "game/puzzle/SolverBoard.h"
@@ -97,30 +98,6 @@ TEST(PuzzleRules, TheSolversBoardPlaysExactlyLikeThePuzzleBoard) {
 
 // Row strings: '.' empty, a digit a colour, '*' gold; a capital letter A-F is colour 0 carrying
 // prize 0-5.
-PuzzleLevel levelOf(std::initializer_list<const char*> rows, const char* floor = "...............") {
-    PuzzleLevel level;
-    int row = 0;
-    for (const char* text : rows) {
-        for (int column = 0; column < puzzle::kColumns && text[column] != '\0'; ++column) {
-            const char c = text[column];
-            if (c >= '0' && c <= '5') {
-                level.setCell(row, column, c - '0', -1);
-            } else if (c == '*') {
-                level.setCell(row, column, puzzle::kGold, -1);
-            } else if (c >= 'A' && c <= 'F') {
-                level.setCell(row, column, 0, c - 'A');
-            }
-        }
-        ++row;
-    }
-    for (int slot = 0; slot < puzzle::kFloorSlots; ++slot) {
-        if (floor[slot] >= '0' && floor[slot] <= '5') {
-            level.setTarget(slot, floor[slot] - '0');
-        }
-    }
-    return level;
-}
-
 TEST(PuzzleRules, ALoneBalloonIsNoMove) {
     PuzzleGame game;
     game.load(levelOf({".......01......"}));

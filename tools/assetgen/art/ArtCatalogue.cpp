@@ -197,6 +197,11 @@ std::vector<ArtJob> artCatalogue() {
     for (int pair = 1; pair <= 3; ++pair) {
         jobs.push_back({"Puzzle goal curtains", [pair] { return curtainPictures(pair); }});
     }
+    jobs.push_back({"Puzzle podium buttons", [] {
+                        return std::vector<ImageAsset>{
+                            opaque("podium_puzzle_up", paintPuzzlePodium()),
+                            sprite("podium_puzzle_over", paintPuzzlePodiumHover())};
+                    }});
     // One backdrop per page of six puzzles: "act01" to "act17".
     for (int act = 1; act <= kPuzzleActs; ++act) {
         jobs.push_back({"Puzzle backdrops, one per page of six puzzles", [act] {

@@ -2,6 +2,7 @@
 #include "PuzzleBackdropArt.h"
 
 #include "Palette.h"
+#include "PlayfieldArt.h"
 #include "Shapes.h"
 #include "Sketch.h"
 #include "StageKit.h"
@@ -617,9 +618,28 @@ void paintClicksPlaque(cairo_t* cr) {
     drawText(cr, label, "CLICKS", x - 6, top + 17, Align::Right);
 }
 
-} // namespace
+// The podium buttons as Classic lays them out, in the Puzzle stand's colours, and Undo and Reset
+// under the floor strip.
+void paintMenuButtons(cairo_t* cr, bool lit) {
+    const Colour face = world::kPlum.lighter(0.15);
+    paintPlaqueButton(cr, 36, 365, 92, 26, "Puzzles", 13, face, lit);
+    paintPlaqueButton(cr, 37, 394, 88, 26, "Options", 13, face, lit);
+    paintPlaqueButton(cr, 38, 423, 85, 24, "Main Menu", 12.5, face, lit);
+    paintPlaqueButton(cr, 37, 451, 56, 36, "", 13, face, lit);
+    drawText(cr, captionStyle(12.5), "Pause", 65, 470, Align::Centre);
+    paintPlaqueButton(cr, 97, 451, 24, 26, "?", 16, Colour::hex(0xD2603A), lit);
+    paintPlaqueButton(cr, 182, 453, 68, 24, "Undo", 12.5, Colour::hex(0x6A3AB0), lit);
+    paintPlaqueButton(cr, 254, 453, 68, 24, "Reset", 12.5, Colour::hex(0x6A3AB0), lit);
+}
 
-Raster paintPuzzleBackdrop(int act) {
+// The dark plaque Undo and Reset stand on, so their faces look the same over every act.
+void paintButtonPlaque(cairo_t* cr) {
+    roundedRectPath(cr, 172, 446, 160, 48, 8);
+    setColour(cr, Colour::hex(0x140A28));
+    cairo_fill(cr);
+}
+
+Raster paintBackdrop(int act) {
     act = std::clamp(act, 1, kPuzzleActs);
     const Scene scene = sceneOf(act);
     Sketch s(static_cast<int>(kWidth), static_cast<int>(kHeight));
@@ -636,5 +656,23 @@ Raster paintPuzzleBackdrop(int act) {
     paintSidePanel(cr);
     paintStand(cr);
     paintClicksPlaque(cr);
+    paintButtonPlaque(cr);
+    paintMenuButtons(cr, false);
     return s.toRaster();
+}
+
+} // namespace
+
+Raster paintPuzzleBackdrop(int act) {
+    return paintBackdrop(act);
+}
+
+Raster paintPuzzlePodium() {
+    return podiumPicture(paintBackdrop(1));
+}
+
+Raster paintPuzzlePodiumHover() {
+    Sketch s(static_cast<int>(kWidth), static_cast<int>(kHeight));
+    paintMenuButtons(s.cr(), true);
+    return podiumHoverPicture(s.toRaster());
 }

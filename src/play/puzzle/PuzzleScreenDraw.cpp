@@ -38,8 +38,12 @@ void PuzzleScreen::drawPlay() {
     }
     drawSidePanel();
     drawPuzzleField(m_game.board(), m_floor);
+    if (state() == kPlaying) {
+        m_keys.draw(context().canvas, m_game.board());
+    }
     scene().list().sort();
     scene().list().drawAll();
+    drawMenuFocus();
 }
 
 void PuzzleScreen::drawSidePanel() {

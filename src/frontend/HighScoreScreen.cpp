@@ -90,7 +90,7 @@ bool HighScoreScreen::update() {
     m_opacity = m_mainBox.getOpacity();
     drawPage();
     if (m_input.wasTyped(kEnterKey) || m_input.wasTyped(kSpaceKey)) {
-        m_dialogs.pressButton(kCloseId);
+        m_dialogs.pressFromKeys(kCloseId);
     }
     const int32_t pressed = m_dialogs.getPressedId();
     if (pressed >= 0) {

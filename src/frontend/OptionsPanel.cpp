@@ -153,7 +153,7 @@ bool OptionsPanel::update() {
     drawGameLabels();
     m_dialogs.removeDone();
     if (m_input.wasTyped(kEnterKey) || m_input.wasTyped(kSpaceKey)) {
-        m_dialogs.pressButton(kOkId);
+        m_dialogs.pressFromKeys(kOkId);
     }
     if (m_dialogs.getPressedId() >= 0) {
         m_click->play();

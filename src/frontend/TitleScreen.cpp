@@ -260,6 +260,7 @@ bool TitleScreen::updateMenu() {
         return act(kExitButton);
     }
     const bool clicked = m_input.isReleased();
+    const int32_t keyed = m_menuFocus.step(m_input, m_buttons);
     bool done = false;
     for (MenuButton& button : m_buttons) {
         button.update();
@@ -274,6 +275,10 @@ bool TitleScreen::updateMenu() {
             m_click->play();
             done = act(id);
         }
+    }
+    if (keyed >= 0 && !done) {
+        m_click->play();
+        done = act(keyed);
     }
     return done;
 }
@@ -354,6 +359,7 @@ void TitleScreen::draw() {
         button.update();
         button.draw();
     }
+    m_menuFocus.draw(m_context.canvas, m_buttons);
 }
 
 void TitleScreen::paintTitle() {

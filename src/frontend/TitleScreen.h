@@ -5,6 +5,7 @@
 #include "engine/input/ksInputState.h"
 #include "ui/DialogBox.h"
 #include "ui/DialogManager.h"
+#include "ui/FocusCycle.h"
 #include "ui/GameScreen.h"
 #include "ui/MenuButton.h"
 
@@ -87,6 +88,7 @@ private:
     DialogBox m_continueBox;
     DialogBox m_noticeBox;
     MenuButtons m_buttons;
+    MenuFocus m_menuFocus;
     ksInput m_input;
     DeveloperCode m_code;
     float m_fadeClock = 0.0f;

@@ -83,9 +83,11 @@ SdlKestrinOS::SdlKestrinOS(ksRegistry& settings, SdlOptions options)
     }
     raiseEventType();
     m_sdlReady = true;
+    m_gamepads = std::make_unique<SdlGamepads>();
 }
 
 SdlKestrinOS::~SdlKestrinOS() {
+    m_gamepads.reset();
     m_video.reset();
     if (m_window != nullptr) {
         SDL_DestroyWindow(m_window);
@@ -330,6 +332,9 @@ void SdlKestrinOS::translate(const SDL_Event& event, InputEventQueue& queue) {
         });
         break;
     default:
+        if (m_gamepads && m_gamepads->handle(event, queue)) {
+            break;
+        }
         if (event.type == raiseEventType()) {
             queue.push(InputEvent::simple(Kind::Raise));
         }

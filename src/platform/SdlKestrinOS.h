@@ -1,6 +1,7 @@
 // SdlKestrinOS.h: the OS layer's window-system primitives over SDL2.
 #pragma once
 
+#include "SdlGamepads.h"
 #include "WindowVideo.h"
 #include "engine/os/KestrinOS.h"
 
@@ -53,4 +54,6 @@ private:
     bool m_sdlReady = false;
     SDL_Window* m_window = nullptr;
     std::unique_ptr<WindowVideo> m_video;
+    // Opened once SDL runs; closed before SDL's video and events stop.
+    std::unique_ptr<SdlGamepads> m_gamepads;
 };

@@ -346,8 +346,15 @@ void PlayScreen::openOptions() {
 }
 
 void PlayScreen::runMenuButtons() {
+    // Tab reaches the podium; the arrows belong to the board.
+    const int32_t keyed = m_menuFocus.step(m_input, m_buttons, false);
     for (MenuButton& button : m_buttons) {
         button.update();
+    }
+    if (keyed >= 0) {
+        m_cues.play("button_click");
+        menuButtonClicked(keyed);
+        return;
     }
     // Escape is the keyboard's way to the main-menu button (the question it asks, in every mode).
     if (m_input.wasTyped(kEscapeKey) && !isDialogOpen()) {
@@ -365,6 +372,14 @@ void PlayScreen::runMenuButtons() {
             return;
         }
     }
+}
+
+void PlayScreen::drawMenuFocus() {
+    m_menuFocus.draw(m_context.canvas, m_buttons);
+}
+
+void PlayScreen::hideMenuFocus() {
+    m_menuFocus.hide(m_buttons);
 }
 
 void PlayScreen::menuButtonClicked(int id) {

@@ -17,6 +17,7 @@
 #include "ui/DialogBox.h"
 #include "ui/DialogManager.h"
 #include "ui/Fader.h"
+#include "ui/FocusCycle.h"
 #include "ui/GameScreen.h"
 #include "ui/MenuButton.h"
 
@@ -194,6 +195,11 @@ protected:
 
     // Runs the menu buttons: a left-button release over one runs menuButtonClicked.
     void runMenuButtons();
+    // The keyboard focus on the menu buttons (Tab): its ring, whether it shows, hiding it when
+    // the board takes the keys.
+    void drawMenuFocus();
+    bool isMenuFocusShown() const { return m_menuFocus.isShown(); }
+    void hideMenuFocus();
     // 0 the mode hook, 1 new game, 2 options, 3 main menu, 4 pause, 5 help; others nothing.
     virtual void menuButtonClicked(int id);
     // Where the built-in player clicks in the mode's game now; nothing to wait.
@@ -249,6 +255,7 @@ private:
     EffectPool<PopEffect, 32> m_popEffects;
     EffectPool<FloatingScore, 32> m_floatingScores;
     std::array<MenuButton, PlayScreenDesign::kMenuButtons> m_buttons;
+    MenuFocus m_menuFocus;
 
     DialogManager m_dialogs;
     DialogBox m_newGameDialog;

@@ -46,6 +46,15 @@ void Prize::start(int kind, int theme, const ksImage* picture, float x, float y,
     m_active = true;
 }
 
+void Prize::placeLanded(int kind, int theme, const ksImage* picture, float targetX, float targetY,
+                        int sourceRow, int shelfSlot) {
+    start(kind, theme, picture, targetX, targetY, targetX, targetY, sourceRow, shelfSlot);
+    m_glide.update(0.0f);
+    m_parachuteOpened = true;
+    m_landingHandled = true;
+    m_active = false;
+}
+
 void Prize::flyOff(float delay) {
     stopCue(m_flyOffChannel, "prize_flyoff");
     m_hop = 0.0f;

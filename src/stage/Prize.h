@@ -36,6 +36,10 @@ public:
     // kind ("present%d_%d"). The source row and shelf slot are kept for the owner's scoring.
     void start(int kind, int theme, const ksImage* picture, float x, float y, float targetX, float targetY,
                int sourceRow, int shelfSlot);
+    // As start, but already landed on its target: no fall, no cue, and not reported as a landing
+    // (a game taken up again shows the prizes it had freed).
+    void placeLanded(int kind, int theme, const ksImage* picture, float targetX, float targetY, int sourceRow,
+                     int shelfSlot);
     // Makes the landed prize hop off the shelf after `delay` seconds: it rises 40 px in 0.4 s,
     // falls back through the shelf at 0.8 s and is finished once 110 px below it.
     void flyOff(float delay);

@@ -10,6 +10,7 @@
 #include "engine/video/ksFont.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -65,10 +66,21 @@ void Dialog::runFrame(float seconds, const ksInput& input) {
             handleKeys(input);
         }
         if (m_phase == Phase::Shown) {
+            int start = 0;
+            for (int i = 0; i < m_spec.buttonCount; ++i) {
+                start = m_spec.buttonIds[i] == m_spec.defaultId ? i : start;
+            }
+            if (m_focus.step(input, focusItemCount(), start)) {
+                WakeRequests::nextFrame();
+            }
             handleSliders(input);
             handleCheckboxes(input);
             handleTabs(input);
             handleButtons(input, true);
+            if (m_phase == Phase::Shown && m_focus.isShown()) {
+                drawFocusRing(m_canvas,
+                              movedBy(focusItemRect(m_focus.focused()), m_screenRect.left, m_screenRect.top));
+            }
         }
     }
     m_keyPressedId = -1;
@@ -271,6 +283,10 @@ void Dialog::handleCheckboxes(const ksInput& input) {
 }
 
 void Dialog::handleTabs(const ksInput& input) {
+    if (m_keyTab >= 0 && m_keyTab < m_tabs.count()) {
+        selectTab(std::exchange(m_keyTab, -1));
+        return;
+    }
     if (m_tabs.count() == 0 || !input.isReleased()) {
         return;
     }
@@ -278,6 +294,10 @@ void Dialog::handleTabs(const ksInput& input) {
     if (tab < 0) {
         return;
     }
+    selectTab(tab);
+}
+
+void Dialog::selectTab(int tab) {
     m_selectedTab = tab;
     compose();
     {
@@ -295,7 +315,7 @@ void Dialog::handleButtons(const ksInput& input, bool act) {
         const int32_t id = m_spec.buttonIds[i];
         const bool keyed = act && m_keyPressedId >= 0 && id == m_keyPressedId;
         const ScreenRect rect = movedBy(button.rect, m_screenRect.left, m_screenRect.top);
-        const bool active = rect.contains(input.getX(), input.getY()) || keyed;
+        const bool active = rect.contains(input.getX(), input.getY()) || keyed || m_focus.focused() == i;
         if (!active) {
             continue;
         }
@@ -334,6 +354,47 @@ void Dialog::drawHover(int index) const {
 void Dialog::pressButton(int32_t id) {
     m_keyPressedId = id;
     WakeRequests::nextFrame();
+}
+
+void Dialog::pressFromKeys(int32_t id) {
+    if (!m_focus.isShown()) {
+        pressButton(id);
+        return;
+    }
+    pressFocused();
+    WakeRequests::nextFrame();
+}
+
+int Dialog::focusItemCount() const {
+    return m_spec.buttonCount + m_spec.checkboxCount + m_tabs.count();
+}
+
+ScreenRect Dialog::focusItemRect(int item) const {
+    if (item < m_spec.buttonCount) {
+        return m_buttons[item].rect;
+    }
+    item -= m_spec.buttonCount;
+    if (item < m_spec.checkboxCount) {
+        return m_checkboxRects[item];
+    }
+    return m_tabs.tabRect(item - m_spec.checkboxCount);
+}
+
+void Dialog::pressFocused() {
+    int item = m_focus.focused();
+    if (item < m_spec.buttonCount) {
+        m_keyPressedId = m_spec.buttonIds[item];
+        return;
+    }
+    item -= m_spec.buttonCount;
+    if (item < m_spec.checkboxCount) {
+        int32_t& state = m_checkboxStates[item];
+        if (state != kCheckboxFixed) {
+            state = state == kCheckboxTicked ? kCheckboxEmpty : kCheckboxTicked;
+        }
+        return;
+    }
+    m_keyTab = item - m_spec.checkboxCount; // selected in the next frame, with its picture
 }
 
 void Dialog::startClosing(int32_t id) {

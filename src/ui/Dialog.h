@@ -3,6 +3,7 @@
 
 #include "DialogDescription.h"
 #include "EntryField.h"
+#include "FocusCycle.h"
 #include "TabRow.h"
 #include "engine/core/ScreenRect.h"
 #include "engine/video/ksImage.h"
@@ -63,6 +64,9 @@ public:
     // Makes the button with this id count as clicked in the next frame.
     // The button is pressed in the dialog's next frame.
     void pressButton(int32_t id);
+    // Enter or Space on the screen: the control the keyboard focus shows, once the player has
+    // shown it (a button is pressed, a checkbox ticked, a tab chosen); otherwise pressButton(id).
+    void pressFromKeys(int32_t id);
 
     bool isInteractive() const { return m_phase == Phase::Shown; }
     bool isFinished() const { return m_phase == Phase::Finished; }
@@ -123,6 +127,11 @@ private:
     // Hover for every button; presses only when `act` is set.
     void handleButtons(const ksInput& input, bool act);
     void drawHover(int index) const;
+    // The keyboard focus: buttons first, then checkboxes, then tabs.
+    int focusItemCount() const;
+    ScreenRect focusItemRect(int item) const;
+    void pressFocused();
+    void selectTab(int tab);
     void startClosing(int32_t id);
     void markWholeScreen() const;
     int knobWidth() const;
@@ -162,6 +171,8 @@ private:
     int m_hoveredIndex = -1;
     bool m_overControl = false;
     int32_t m_keyPressedId = -1;
+    FocusCycle m_focus;
+    int m_keyTab = -1;
     int32_t m_closingId = -1;
     int32_t m_resultId = -1;
 };

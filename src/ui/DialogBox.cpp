@@ -52,7 +52,7 @@ void DialogBox::update() {
 int32_t DialogBox::runFrame(const ksInput& input, int32_t confirmId) {
     update();
     if (confirmId != DialogSpec::kNoId && (input.wasTyped(kEnterKey) || input.wasTyped(kSpaceKey))) {
-        m_manager.pressButton(confirmId);
+        m_manager.pressFromKeys(confirmId);
     }
     return m_result;
 }

@@ -113,6 +113,12 @@ void DialogManager::pressButton(int32_t id) {
     }
 }
 
+void DialogManager::pressFromKeys(int32_t id) {
+    if (Dialog* dialog = topDialog()) {
+        dialog->pressFromKeys(id);
+    }
+}
+
 std::string_view DialogManager::getEntryText() const {
     return top() ? top()->entryText() : std::string_view{};
 }

@@ -42,9 +42,11 @@ public:
     int32_t getPressedId() const;
     bool isOverControl() const;
     int getHoveredIndex() const;
-    // The top dialog takes the button with this id as clicked in its next frame (Enter and Space
-    // on the screens).
+    // The top dialog takes the button with this id as clicked in its next frame.
     void pressButton(int32_t id);
+    // Enter or Space on a screen: what the top dialog's keyboard focus shows, or else the button
+    // with this id (Dialog::pressFromKeys).
+    void pressFromKeys(int32_t id);
 
     std::string_view getEntryText() const;
     void setEntryText(std::string_view text);

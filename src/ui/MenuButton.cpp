@@ -14,7 +14,7 @@ MenuButton::MenuButton(int32_t id, const ScreenRect& rect, const ksTimer& timer,
     , m_fadeRate(fadeRate) {}
 
 bool MenuButton::isHovered() const {
-    return m_rect.contains(m_input.getX(), m_input.getY());
+    return m_keyFocus || m_rect.contains(m_input.getX(), m_input.getY());
 }
 
 void MenuButton::moveBy(int dx, int dy) {

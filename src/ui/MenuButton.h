@@ -24,8 +24,11 @@ public:
     void draw() override;
     virtual void moveBy(int dx, int dy);
     virtual int32_t getId() const { return m_id; }
-    // The pointer of the current snapshot lies inside the rectangle, edges included.
+    // The pointer of the current snapshot lies inside the rectangle, edges included, or the
+    // keyboard focus is on the button.
     virtual bool isHovered() const;
+    // Set by the screen's keyboard focus (MenuFocus): the button looks hovered.
+    void setKeyFocus(bool focused) { m_keyFocus = focused; }
     // Keeps the last snapshot, polls a new one, then updates pressed and the hover level.
     void update() override;
     // While its hover face fades in or out.
@@ -67,6 +70,7 @@ private:
     float m_fadeRate;
     float m_opacity = 1.0f;
     bool m_pressed = false;
+    bool m_keyFocus = false;
     ksInput m_input;
     ksInput m_previousInput;
 };

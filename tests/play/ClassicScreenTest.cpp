@@ -267,4 +267,43 @@ TEST_F(ClassicScreenTest, TheBuiltInPlayerOnlyClicksWhenTheBoardIsStill) {
     EXPECT_EQ(screen.autoplayView().dialog, AutoplayView::Dialog::Enter);
 }
 
+TEST_F(ClassicScreenTest, KeysRingABalloonAndEnterPopsItsGroupAsAClickWould) {
+    deal({{0, 3}, {2, -1}, {1, -1}, {1, -1}, {3, -1}, {3, -1}}, 1);
+    auto tap = [this](int virtualKey) {
+        ksInputState::instance().setKey(virtualKey, true);
+        frame();
+        ksInputState::instance().setKey(virtualKey, false);
+        frame();
+    };
+    tap(37); // the first key shows the ring (on the balloon nearest the top middle) and moves nothing
+    ASSERT_TRUE(screen.boardKeys().isActive());
+    EXPECT_EQ(screen.boardKeys().focus().column(), 5);
+    EXPECT_FLOAT_EQ(screen.game().board().cellAt(0, 4).highlight(), Balloon::kHoverHighlight)
+        << "the group under the ring shows as under the pointer";
+    for (int step = 0; step < 4; ++step) {
+        tap(37);
+    }
+    EXPECT_EQ(screen.boardKeys().focus().column(), 1);
+    typeKey(kEnterKey);
+    EXPECT_EQ(screen.game().score(), 0) << "a lone balloon does not pop";
+    tap(39);
+    typeKey(kEnterKey);
+    EXPECT_TRUE(screen.game().board().cellAt(0, 2).isPopping());
+    EXPECT_TRUE(screen.game().board().cellAt(0, 3).isPopping());
+    EXPECT_GT(screen.game().score(), 0);
+    settle();
+    // The ring followed to a balloon still there; Backspace takes the pop back.
+    EXPECT_TRUE(screen.game()
+                    .board()
+                    .cellAt(screen.boardKeys().focus().row(), screen.boardKeys().focus().column())
+                    .isOccupied());
+    typeKey(kBackspaceKey);
+    EXPECT_EQ(screen.game().score(), 0);
+    EXPECT_EQ(screen.game().board().cellAt(0, 3).colour(), 1);
+    // A mouse move hands the board back to the pointer.
+    movePointer(5, 5);
+    frame();
+    EXPECT_FALSE(screen.boardKeys().isActive());
+}
+
 } // namespace

@@ -225,6 +225,22 @@ TEST_F(PuzzleSelectorTest, EnterCancelsAndLeavesTheProfileAsItWas) {
     EXPECT_EQ(m_profile.attempts(2), 0);
 }
 
+TEST_F(PuzzleSelectorTest, TabReachesAPictureShowsItsPuzzleAndEnterChoosesIt) {
+    m_profile.setCurrentPuzzle(0);
+    openAndWait();
+    SelectorHost& h = *m_host;
+    // CANCEL, the two page buttons, then the pictures in order: the sixth Tab is on puzzle 2.
+    for (int i = 0; i < 6; ++i) {
+        typeKey(9);
+    }
+    frame();
+    EXPECT_EQ(h.selector.hoveredPuzzle(), 2) << "the information lines follow the keyboard";
+    typeKey(kEnter);
+    ASSERT_TRUE(runUntil([&] { return h.outcome.has_value(); }, 60));
+    EXPECT_EQ(*h.outcome, PuzzleSelector::Outcome::Chosen);
+    EXPECT_EQ(m_profile.currentPuzzle(), 2);
+}
+
 TEST_F(PuzzleSelectorTest, EveryPuzzleUnlockedReadsAllPuzzlesUnlocked) {
     m_profile.unlockPuzzles(102);
     host().openSelector(false);

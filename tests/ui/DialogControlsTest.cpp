@@ -177,6 +177,48 @@ TEST_F(DialogControls, ClickingATabSelectsItAndReportsItForOneFrame) {
     EXPECT_TRUE(manager.top()->isInteractive());
 }
 
+// Presses an arrow key for one frame and lets it go in the next, as a player's tap does.
+void tapKey(DialogControls& world, int code) {
+    world.input.setKey(code, true);
+    world.frame(world.box);
+    world.input.setKey(code, false);
+    world.frame(world.box);
+}
+
+TEST_F(DialogControls, ArrowsShowThenMoveAKeyboardFocusAndEnterPressesWhatItIsOn) {
+    box.layout() = yesNoSpec();
+    box.layout().defaultId = 3;
+    box.open();
+    showFully(box);
+    tapKey(*this, 39);        // Right: shows the focus on the default button, YES
+    tapKey(*this, 39);        // Right: NO
+    tapKey(*this, 39);        // Right: wraps round to YES
+    tapKey(*this, 37);        // Left: NO again
+    manager.pressFromKeys(3); // what the screens do on Enter
+    EXPECT_EQ(runToResult(box), 4);
+    box.close();
+
+    // A press a screen makes itself (not Enter) is not turned aside by the focus.
+    box.open();
+    showFully(box);
+    tapKey(*this, 39);
+    tapKey(*this, 39);
+    manager.pressButton(3);
+    EXPECT_EQ(runToResult(box), 3);
+    box.close();
+
+    // A pointer move hides the focus: Enter presses the confirming button again.
+    box.open();
+    showFully(box);
+    tapKey(*this, 39);
+    tapKey(*this, 39);
+    input.setPointer(5.0f, 5.0f);
+    frame(box);
+    manager.pressFromKeys(3);
+    EXPECT_EQ(runToResult(box), 3);
+    box.close();
+}
+
 } // namespace
 
 TEST(DialogDescription, ButtonsAreAppendedInOrderUntilTheListIsFull) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "BoardSnapshot.h"
+#include "ClassicGameRecord.h"
 #include "ClassicListener.h"
 #include "ClassicTuning.h"
 #include "ClassicUndoHistory.h"
@@ -108,6 +109,14 @@ public:
     bool undoMove();
     // Lets the moves test decide again (the out-of-moves dialog's undo).
     void clearNoMoves();
+    // The game as plain data, to be continued later (the caller marks the prizes in flight).
+    ClassicGameRecord record() const;
+    // Goes on with a recorded game under `tuning` (the values it was dealt under): board, shelf,
+    // score, freed prizes and undo history as they were. The screen shows the landed prizes
+    // resting on their shelf slots and starts the fall of those that were in flight.
+    void restore(const ClassicGameRecord& record, const ClassicTuning& tuning);
+    // Nothing on the board pops, rises or slides.
+    bool isAtRest() const;
 
     ClassicBoard& board() { return m_board; }
     const ClassicBoard& board() const { return m_board; }

@@ -29,6 +29,9 @@ public:
 
     bool empty() const { return m_count == 0; }
     int size() const { return m_count; }
+    // Entry `index`, oldest first (index below size()).
+    const BoardSnapshot& snapshot(int index) const { return m_snapshots[index]; }
+    int32_t score(int index) const { return m_scores[index]; }
     // The score after the newest pop still held, 0 when none is.
     int32_t lastScore() const { return m_count == 0 ? 0 : m_scores[m_count - 1]; }
 

@@ -150,6 +150,7 @@ bool ActionScreen::isDialogOpen() const {
 void ActionScreen::frameStarted() {
     m_scorePulse.step(m_game.score(), frameSeconds());
     m_idle.step(frameSeconds(), input().isReleased() || input().isRightReleased(), m_mascot);
+    m_keys.watchPointer(input());
 }
 
 void ActionScreen::modeStep(int state) {
@@ -193,15 +194,20 @@ void ActionScreen::playStep() {
     }
     scene().update();
     m_autoplayClock += frameSeconds();
-    const ksInput& in = input();
-    const ActionFrame frame =
-        m_game.playStep(frameSeconds(), BoardPointer{in.getX(), in.getY(), in.isHeld(), in.isReleased()});
+    // Keys play the board too; Action has no undo, so Backspace and U do nothing here.
+    const BoardKeyboard::Step keys =
+        m_keys.step(m_game.board(), input(), previousInput(), isMenuFocusShown());
+    if (keys.tookFocus) {
+        hideMenuFocus();
+    }
+    const BoardPointer& pointer = keys.pointer;
+    const ActionFrame frame = m_game.playStep(frameSeconds(), pointer);
     syncPreviews();
     if (frame.popped) {
         GameStats& stats = *context().stats[kActionMode];
         stats.recordGroup(frame.groupSize);
         stats.save();
-        spawnFloatingScore(m_scoreFont, static_cast<float>(in.getX()), static_cast<float>(in.getY()),
+        spawnFloatingScore(m_scoreFont, static_cast<float>(pointer.x), static_cast<float>(pointer.y),
                            kScoreTargetX, kScoreTargetY, frame.pointsShown, 0.0f, kFloatingScoreSeconds);
         for (const Balloon* member : m_game.board().group()) {
             spawnBalloonPop(m_game.board(), member->row(), member->column(), member->colour());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/action/ActionGame.h"
+#include "play/BoardKeyboard.h"
 #include "play/IdleWatch.h"
 #include "play/PlayPieces.h"
 #include "play/PlayScreen.h"
@@ -121,6 +122,7 @@ private:
     ScorePulse m_scorePulse;
     NumberText m_roundText;
     IdleWatch m_idle;
+    BoardKeyboard m_keys;
     std::string m_typedName;
     std::string m_dialogText;
     int m_alarmChannel = -1;

@@ -26,10 +26,14 @@ void ActionScreen::drawPlay() {
     drawMeter();
     drawNumbers();
     drawBoard();
+    if (state() == kPlaying) {
+        m_keys.draw(context().canvas, m_game.board());
+    }
     drawPreviews();
     drawCord();
     scene().list().sort();
     scene().list().drawAll();
+    drawMenuFocus();
 }
 
 void ActionScreen::drawMeter() {

@@ -66,6 +66,7 @@ ClassicScreen::ClassicScreen(GameContext& context)
     , m_bouquet(context.timer, context.canvas, picturesOf(context.resources))
     , m_endDialog(dialogs(), *this, context.timer)
     , m_outOfMovesDialog(dialogs(), *this, context.timer)
+    , m_resumeDialog(dialogs(), *this, context.timer)
     , m_marker(context.resources.getImage("prize"))
     , m_scoreFont(context.resources.getFont("font_score")) {
     DialogSpec& outOfMoves = m_outOfMovesDialog.layout();
@@ -83,7 +84,24 @@ ClassicScreen::ClassicScreen(GameContext& context)
     outOfMoves.buttonRects[1] = CentredRect{361, 170, 160, 40};
     outOfMoves.closeId = DialogSpec::kNoId;
     outOfMoves.defaultId = kNewGameId;
+    DialogSpec& resume = m_resumeDialog.layout();
+    resume = newGameDialog().layout();
+    resume.title = "WELCOME BACK";
+    resume.message = "Your last game is not finished.\nDo you want to continue it?";
+    resume.buttonCaptions[0] = "CONTINUE";
+    resume.buttonRects[0] = CentredRect{140, 170, 150, 40};
+    resume.buttonCaptions[1] = "NEW GAME";
+    resume.buttonRects[1] = CentredRect{330, 170, 150, 40};
     m_typedName.reserve(EntryField::kMaxLength);
+}
+
+ClassicScreen::~ClassicScreen() {
+    keepGameInProgress(true);
+}
+
+void ClassicScreen::startFadeOut() {
+    keepGameInProgress(true);
+    PlayScreen::startFadeOut();
 }
 
 int ClassicScreen::minimumGroup() const {
@@ -95,6 +113,7 @@ void ClassicScreen::enter() {
         resetPresentation();
         startFadeIn();
         m_mascot.setCue(MascotCue::kFloatIn);
+        lookForSavedGame();
     }
     ksSoundSystem& sound = context().sound;
     sound.stopAll();
@@ -112,6 +131,7 @@ void ClassicScreen::resetPresentation() {
     m_endState = kEndWon;
     m_allPrizesStep = kCelebrationDone;
     m_stateClock = 0.0f;
+    m_keys.reset();
 }
 
 void ClassicScreen::activate() {
@@ -120,6 +140,7 @@ void ClassicScreen::activate() {
 }
 
 void ClassicScreen::startNewGame() {
+    forgetSavedGame();
     resetPresentation();
     requestCue("classic_newgame");
 }
@@ -149,13 +170,15 @@ void ClassicScreen::askMainMenu() {
 }
 
 bool ClassicScreen::isDialogOpen() const {
-    return PlayScreen::isDialogOpen() || m_endDialog.isOpen() || m_outOfMovesDialog.isOpen();
+    return PlayScreen::isDialogOpen() || m_endDialog.isOpen() || m_outOfMovesDialog.isOpen() ||
+           m_resumeDialog.isOpen();
 }
 
 void ClassicScreen::frameStarted() {
     m_stateClock += frameSeconds();
     m_scorePulse.step(m_game.score(), frameSeconds());
     m_idle.step(frameSeconds(), input().isReleased() || input().isRightReleased(), m_mascot);
+    m_keys.watchPointer(input());
 }
 
 void ClassicScreen::modeStep(int state) {
@@ -184,6 +207,7 @@ void ClassicScreen::playStep() {
         endGame();
     }
     pointerStep();
+    keepGameInProgress();
 }
 
 void ClassicScreen::updatePrizes() {
@@ -248,16 +272,24 @@ void ClassicScreen::celebrateAllPrizes() {
 }
 
 void ClassicScreen::pointerStep() {
-    const ksInput& in = input();
-    const ClassicPointerResult result =
-        m_game.pointerStep(BoardPointer{in.getX(), in.getY(), in.isHeld(), in.isReleased()}, minimumGroup());
+    const BoardKeyboard::Step keys =
+        m_keys.step(m_game.board(), input(), previousInput(), isMenuFocusShown());
+    if (keys.tookFocus) {
+        hideMenuFocus();
+    }
+    if (keys.undo) {
+        undoMove();
+    }
+    const BoardPointer& pointer = keys.pointer;
+    const ClassicPointerResult result = m_game.pointerStep(pointer, minimumGroup());
     if (!result.popped) {
         return;
     }
+    m_progressToKeep = true;
     GameStats& stats = *context().stats[kClassicMode];
     stats.recordGroup(result.groupSize);
     stats.save();
-    spawnFloatingScore(m_scoreFont, static_cast<float>(in.getX()), static_cast<float>(in.getY()),
+    spawnFloatingScore(m_scoreFont, static_cast<float>(pointer.x), static_cast<float>(pointer.y),
                        kScoreTargetX, kScoreTargetY, result.pointsShown, 0.0f, kFloatingScoreSeconds);
     const ClassicBoard& board = m_game.board();
     for (const Balloon* member : board.group()) {
@@ -270,6 +302,7 @@ void ClassicScreen::undoMove() {
     if (!m_game.undoMove()) {
         return;
     }
+    m_progressToKeep = true;
     for (int i = 0; i < releasedBefore; ++i) {
         scene().list().remove(&prize(i));
     }
@@ -282,6 +315,7 @@ void ClassicScreen::undoMove() {
     for (int i = 0; i < m_game.releasedCount(); ++i) {
         scene().list().add(&prize(i));
     }
+    m_keys.keepPlace(m_game.board());
 }
 
 std::optional<AutoplayPoint> ClassicScreen::autoplayClick() {

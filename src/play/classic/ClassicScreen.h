@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/classic/ClassicGame.h"
+#include "play/BoardKeyboard.h"
 #include "play/IdleWatch.h"
 #include "play/PlayPieces.h"
 #include "play/PlayScreen.h"
@@ -11,6 +12,7 @@
 #include "stage/Prize.h"
 
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -47,6 +49,8 @@ public:
     static PlayScreenDesign design();
 
     explicit ClassicScreen(GameContext& context);
+    // A game in progress is kept when the program ends.
+    ~ClassicScreen() override;
 
     // On the first entry and after a finished game a new game fades in; every entry starts the
     // Classic music.
@@ -63,6 +67,8 @@ public:
     void undoMove() override;
     // Coming out of the fade-in the game starts with a whistle and the mascot's entrance.
     void startPlay() override;
+    // Leaving for the title keeps a game in progress, even one still moving.
+    void startFadeOut() override;
     void playStep() override;
     // With no move made yet (and not every prize out) these act at once, without a dialog.
     void askNewGame() override;
@@ -81,10 +87,12 @@ public:
     Bouquet& bouquet() { return m_bouquet; }
     DialogBox& endDialog() { return m_endDialog; }
     DialogBox& outOfMovesDialog() { return m_outOfMovesDialog; }
+    DialogBox& resumeDialog() { return m_resumeDialog; }
     int endState() const { return m_endState; }
     int allPrizesStep() const { return m_allPrizesStep; }
     float stateClock() const { return m_stateClock; }
     float idleClock() const { return m_idle.seconds(); }
+    const BoardKeyboard& boardKeys() const { return m_keys; }
     // The name typed into the end dialog's field so far.
     const std::string& typedName() const { return m_typedName; }
     // The smallest group a click pops: 1 while the title screen's hidden mode is on.
@@ -111,6 +119,14 @@ private:
     void handleEndDialogs();
     void drawPlayArea();
     void drawScore();
+    // An unfinished game kept in the data directory: looked for on entering, offered once play
+    // begins, kept whenever the board comes to rest after a change, removed when it ends.
+    std::filesystem::path savedGamePath() const;
+    void lookForSavedGame();
+    void runResumeDialog();
+    void continueSavedGame();
+    void keepGameInProgress(bool leaving = false);
+    void forgetSavedGame();
 
     SettingsTuning m_tuning;
     ClassicGame m_game;
@@ -119,6 +135,10 @@ private:
     Bouquet m_bouquet;
     DialogBox m_endDialog;
     DialogBox m_outOfMovesDialog;
+    DialogBox m_resumeDialog;
+    ClassicGameRecord m_savedGame;
+    bool m_resumeOffer = false;
+    bool m_progressToKeep = false;
     ksImage* m_marker;
     ksFont* m_scoreFont;
     NumberText m_scoreText;
@@ -127,6 +147,7 @@ private:
     int m_allPrizesStep = kCelebrationDone;
     float m_stateClock = 0.0f;
     IdleWatch m_idle;
+    BoardKeyboard m_keys;
     std::string m_typedName;
     uint32_t m_autoplayMoves = 0;
 };

@@ -22,8 +22,10 @@ void ClassicScreen::drawPlay() {
     context().canvas.selectFrame();
     drawScore();
     drawPlayArea();
+    m_keys.draw(context().canvas, m_game.board());
     scene().list().sort();
     scene().list().drawAll();
+    drawMenuFocus();
 }
 
 void ClassicScreen::drawScore() {

@@ -25,6 +25,9 @@ constexpr int kHighScoreExtraHeight = 60;
 void ClassicScreen::endGame() {
     m_stateClock = 0.0f;
     setState(kGameOver);
+    // A decided game is not offered again; an undo out of the loss keeps it anew.
+    forgetSavedGame();
+    m_progressToKeep = false;
     const ClassicEnd end = m_game.endGame();
     // A loss counts as soon as it happens, even if the player then undoes and plays on.
     GameStats& stats = *context().stats[kClassicMode];
@@ -124,6 +127,7 @@ void ClassicScreen::openEndDialog() {
 void ClassicScreen::frameTick() {
     PlayScreen::frameTick();
     handleEndDialogs();
+    runResumeDialog();
 }
 
 void ClassicScreen::handleEndDialogs() {

@@ -98,6 +98,7 @@ PuzzleScreen::PuzzleScreen(GameContext& context)
     , m_successDialog(dialogs(), *this, context.timer)
     , m_failureDialog(dialogs(), *this, context.timer)
     , m_themeDialog(dialogs(), *this, context.timer)
+    , m_resumeDialog(dialogs(), *this, context.timer)
     , m_panelFont(context.resources.getFont("font_dlg_med"))
     , m_clicksFont(context.resources.getFont("font_score")) {
     char name[16];
@@ -128,6 +129,15 @@ PuzzleScreen::PuzzleScreen(GameContext& context)
     addButton(theme, kOkId, "OK", {270, 170, 132, 40});
     theme.defaultId = kOkId;
     m_themeDialog.layout() = theme;
+
+    DialogSpec& resume = m_resumeDialog.layout();
+    resume = base;
+    resume.title = "WELCOME BACK";
+    resume.message = "Your last puzzle is not finished.\nDo you want to continue it?";
+    resume.buttonCaptions[0] = "CONTINUE";
+    resume.buttonRects[0] = CentredRect{140, 170, 150, 40};
+    resume.buttonCaptions[1] = "PUZZLES";
+    resume.buttonRects[1] = CentredRect{330, 170, 150, 40};
     m_successText.reserve(256);
 }
 
@@ -139,6 +149,7 @@ void PuzzleScreen::enter() {
     if (state() == kFinished) {
         resetPresentation();
         startFadeIn();
+        lookForSavedPuzzle();
     } else {
         PlayScreen::enter();
     }
@@ -227,7 +238,7 @@ void PuzzleScreen::menuButtonClicked(int id) {
 
 bool PuzzleScreen::isDialogOpen() const {
     return PlayScreen::isDialogOpen() || m_selector.dialog().isOpen() || m_successDialog.isOpen() ||
-           m_failureDialog.isOpen() || m_themeDialog.isOpen();
+           m_failureDialog.isOpen() || m_themeDialog.isOpen() || m_resumeDialog.isOpen();
 }
 
 void PuzzleScreen::saveProfile() {
@@ -241,6 +252,11 @@ void PuzzleScreen::loadPuzzle(int index, bool quiet) {
     m_dropped.fill(false);
     m_shownKind.fill(-1);
     m_game.load(m_catalog.level(m_current));
+    m_keys.reset();
+    m_clicksMade.puzzle = m_current;
+    m_clicksMade.clickCount = 0;
+    // Another puzzle, or this one started again: nothing is left in the middle any more.
+    forgetSavedPuzzle();
     m_floor.reset();
     fillFloorFromLevel(m_floor, m_catalog.level(m_current), m_targets);
     // Recording starts over, and replay with E starts from the first stored move.
@@ -301,7 +317,13 @@ void PuzzleScreen::modeStep(int state) {
     case kSelecting:
         scene().update();
         if (m_selectorPending && !isDialogOpen()) {
-            openSelector(m_selectorOnEntry);
+            // A puzzle left in the middle is offered first; the selector follows a "no".
+            if (m_resumeOffer) {
+                m_resumeOffer = false;
+                openDialog(m_resumeDialog);
+            } else {
+                openSelector(m_selectorOnEntry);
+            }
         }
         break;
     default:
@@ -322,10 +344,20 @@ void PuzzleScreen::playStep() {
     m_game.advance(frameSeconds());
     dropReleases();
     authoringKeys();
-    if (input().wasTyped(kBackspaceKey)) {
+    // Backspace (or U) undoes, Enter or Space click the ringed balloon, the arrows move the ring.
+    const BoardKeyboard::Step keys =
+        m_keys.step(m_game.board(), input(), previousInput(), isMenuFocusShown());
+    if (keys.tookFocus) {
+        hideMenuFocus();
+    }
+    if (keys.undo && !isReplaying()) {
         undoMove();
     }
-    clickStep();
+    if (isReplaying()) {
+        replayStep();
+    } else {
+        clickStep(keys.pointer);
+    }
     if (!m_game.isStill() || isPrizeFalling()) {
         WakeRequests::nextFrame();
     }
@@ -343,13 +375,11 @@ bool PuzzleScreen::isPrizeFalling() const {
     return false;
 }
 
-void PuzzleScreen::clickStep() {
+void PuzzleScreen::clickStep(const BoardPointer& pointer) {
     if (m_game.isOver()) {
         return;
     }
-    const ksInput& in = input();
     PuzzleBoard& board = m_game.board();
-    const BoardPointer pointer{in.getX(), in.getY(), in.isHeld(), in.isReleased()};
     const int size = groupUnderPointer(board, pointer);
     if (size < 2) {
         return;
@@ -358,7 +388,7 @@ void PuzzleScreen::clickStep() {
         showGroupUnderPointer(board, pointer);
         return;
     }
-    const Balloon* place = board.cellAtPoint(in.getX(), in.getY());
+    const Balloon* place = board.cellAtPoint(pointer.x, pointer.y);
     if (place != nullptr) {
         playMove(place->row(), place->column(), true);
     }
@@ -373,6 +403,8 @@ void PuzzleScreen::playMove(int row, int column, bool byPlayer) {
         return;
     }
     m_shownHistory[static_cast<std::size_t>(m_game.clicks() - 1)] = before;
+    m_clicksMade.push(row, column);
+    keepPuzzleInProgress();
     cues().play(gold ? "pop_golden" : popCueFor(size));
     for (const Balloon* member : board.group()) {
         spawnBalloonPop(board, member->row(), member->column(), member->colour());
@@ -440,6 +472,8 @@ void PuzzleScreen::undoMove() {
         loadPuzzle(m_current, true);
         return;
     }
+    m_clicksMade.pop();
+    keepPuzzleInProgress();
     m_shownKind = m_shownHistory[static_cast<std::size_t>(clicksBefore - 1)];
     showReleasedPrizes();
 }

@@ -9,11 +9,14 @@
 #include "game/puzzle/PuzzleCatalog.h"
 #include "game/puzzle/PuzzleGame.h"
 #include "game/puzzle/PuzzleProgress.h"
+#include "game/puzzle/PuzzleResume.h"
+#include "play/BoardKeyboard.h"
 #include "play/PlayPieces.h"
 #include "play/PlayScreen.h"
 #include "stage/Mascot.h"
 
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -71,6 +74,8 @@ public:
     void askMainMenu() override;
     bool isDialogOpen() const override;
     void frameTick() override;
+    // The pointer watch of keyboard play.
+    void frameStarted() override;
     void modeStep(int state) override;
     void openOptions() override;
     AutoplayView autoplayView() override;
@@ -93,6 +98,12 @@ public:
     DialogBox& successDialog() { return m_successDialog; }
     DialogBox& failureDialog() { return m_failureDialog; }
     DialogBox& themeDialog() { return m_themeDialog; }
+    DialogBox& resumeDialog() { return m_resumeDialog; }
+    const BoardKeyboard& boardKeys() const { return m_keys; }
+    // The clicks made on the current puzzle since it was loaded, as they are kept.
+    const PuzzleResumeRecord& clicksMade() const { return m_clicksMade; }
+    // Clicks of a continued puzzle still to be replayed.
+    bool isReplaying() const { return m_replayed < m_savedPuzzle.clickCount; }
     int currentPuzzle() const { return m_current; }
     End endStep() const { return m_end; }
     const PuzzleSolution& lastSolution() const { return m_solution; }
@@ -106,7 +117,7 @@ protected:
 private:
     // The board's own cues (gold balloons meeting).
     void requestCue(const char* name) override;
-    void clickStep();
+    void clickStep(const BoardPointer& pointer);
     void authoringKeys();
     // A click on the place; `byPlayer` records it in record mode.
     void playMove(int row, int column, bool byPlayer);
@@ -123,6 +134,15 @@ private:
     std::optional<AutoplayPoint> autoplaySelectorClick();
     void drawSidePanel();
     void drawFloor();
+    // A puzzle left in the middle (PuzzleScreenResume.cpp): kept at every accepted click and
+    // undo, offered before the selector on the next entry, continued by replaying its clicks one
+    // at a time as the board comes to rest, removed when the puzzle ends or another is loaded.
+    std::filesystem::path savedPuzzlePath() const;
+    void lookForSavedPuzzle();
+    void runResumeDialog();
+    void replayStep();
+    void keepPuzzleInProgress();
+    void forgetSavedPuzzle();
 
     PuzzleCatalog m_catalog;
     PuzzleGame m_game;
@@ -142,6 +162,12 @@ private:
     DialogBox m_successDialog;
     DialogBox m_failureDialog;
     DialogBox m_themeDialog;
+    DialogBox m_resumeDialog;
+    BoardKeyboard m_keys;
+    PuzzleResumeRecord m_clicksMade;
+    PuzzleResumeRecord m_savedPuzzle;
+    int m_replayed = 0;
+    bool m_resumeOffer = false;
     ksFont* m_panelFont;
     ksFont* m_clicksFont;
     NumberText m_clicksText;

@@ -49,8 +49,12 @@ void PuzzleScreen::drawPlay() {
     }
     drawSidePanel();
     drawPuzzleField(m_game.board(), m_floor, m_prizePictures);
+    if (state() == kPlaying) {
+        m_keys.draw(context().canvas, m_game.board());
+    }
     scene().list().sort();
     scene().list().drawAll();
+    drawMenuFocus();
 }
 
 void PuzzleScreen::drawSidePanel() {

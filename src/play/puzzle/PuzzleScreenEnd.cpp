@@ -18,6 +18,8 @@ PuzzleUnlockSettings unlockSettings(const ksRegistry& settings) {
 } // namespace
 
 void PuzzleScreen::finishPuzzle() {
+    // Solved or failed, the puzzle is no longer left in the middle.
+    forgetSavedPuzzle();
     m_endClock = 0.0f;
     setState(kPuzzleOver);
     if (!m_game.solved()) {
@@ -118,6 +120,7 @@ void PuzzleScreen::frameTick() {
     PlayScreen::frameTick();
     handleSelector();
     handleEndDialogs();
+    runResumeDialog();
 }
 
 void PuzzleScreen::handleSelector() {

@@ -172,7 +172,13 @@ int PuzzleSelector::slotAt(int x, int y) const {
 }
 
 void PuzzleSelector::updateHover(int x, int y, const PlayerProfile& profile) {
-    const int slot = slotAt(x, y);
+    int slot = slotAt(x, y);
+    // Off the pictures, the keyboard focus may be on one: the dialog shows it as hovered.
+    const int button = m_dialogs.getHoveredIndex();
+    if (slot < 0 && button >= 0 && button < m_box.layout().buttonCount) {
+        const int32_t id = m_box.layout().buttonIds[static_cast<std::size_t>(button)];
+        slot = id >= kFirstPictureId && id < kFirstPictureId + kSlots ? id - kFirstPictureId : -1;
+    }
     const bool unlocked = slot >= 0 && profile.isPuzzleUnlocked(m_first + slot);
     m_pointedSlot = unlocked ? slot : -1;
     m_hovered = unlocked ? m_first + slot : -1;

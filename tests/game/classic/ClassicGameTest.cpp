@@ -4,6 +4,7 @@
 #include "../BoardGrid.h"
 #include "../FakeSettings.h"
 #include "engine/core/GameRandom.h"
+#include "game/classic/ClassicStrategy.h"
 #include "support/TestSupport.h"
 
 #include <algorithm>
@@ -529,3 +530,100 @@ TEST_F(ClassicTable, ASnapshotWithBadCellsRestoresSafely) {
 }
 
 } // namespace
+
+// A game left in the middle and taken up again: the file, and the game it gives back.
+class ClassicResume : public ClassicTable {
+protected:
+    // Deals with three prizes and pops `moves` groups the built-in player picks, each followed by
+    // frames until the board rests.
+    void playMoves(int moves) {
+        startGame(exampleSettings("classicPrizes=3,3,3"));
+        for (int move = 0; move < moves; ++move) {
+            const std::optional<BoardMove> pick =
+                chooseClassicMove(game.board(), 2, static_cast<uint32_t>(move));
+            ASSERT_TRUE(pick.has_value());
+            ASSERT_TRUE(game.pointerStep(BoardPointer{pick->x, pick->y, false, true}, 2).popped);
+            play();
+        }
+        ASSERT_TRUE(game.isAtRest());
+    }
+    uint32_t fingerprint(std::string_view changes = "classicPrizes=3,3,3") const {
+        return ClassicResumeFile::fingerprint(ClassicTuning::read(exampleSettings(changes)));
+    }
+};
+
+TEST_F(ClassicResume, ARecordedGameGoesOnExactlyWhereItWasLeft) {
+    playMoves(6);
+    ASSERT_GT(game.undoDepth(), 0);
+    ClassicGameRecord taken = game.record();
+    taken.inFlight[0] = true; // the screen's mark: the first freed prize was still falling
+    const std::vector<uint8_t> bytes = ClassicResumeFile::encode(taken, fingerprint());
+    LogCapture log;
+    const std::optional<ClassicGameRecord> record = ClassicResumeFile::decode(bytes, fingerprint());
+    ASSERT_TRUE(record.has_value()) << ::testing::PrintToString(log.lines());
+    EXPECT_EQ(record->inFlight[0], taken.releasedCount > 0);
+    EXPECT_FALSE(record->inFlight[1]);
+
+    Recorder otherRecorder;
+    ClassicGame resumed(nullptr, &otherRecorder);
+    resumed.restore(*record, ClassicTuning::read(exampleSettings("classicPrizes=3,3,3")));
+    EXPECT_EQ(gridOf(resumed.board()), gridOf(game.board()));
+    EXPECT_EQ(resumed.score(), game.score());
+    EXPECT_EQ(resumed.releasedCount(), game.releasedCount());
+    EXPECT_EQ(resumed.undoDepth(), game.undoDepth());
+    EXPECT_EQ(BoardSnapshot::take(resumed.board(), resumed.shelf()).bytes,
+              BoardSnapshot::take(game.board(), game.shelf()).bytes);
+    EXPECT_TRUE(resumed.isAtRest());
+
+    // The undo history came along: both games step back through the same boards and scores.
+    while (game.undoMove()) {
+        ASSERT_TRUE(resumed.undoMove());
+        EXPECT_EQ(gridOf(resumed.board()), gridOf(game.board()));
+        EXPECT_EQ(resumed.score(), game.score());
+        EXPECT_EQ(resumed.releasedCount(), game.releasedCount());
+    }
+    EXPECT_FALSE(resumed.undoMove());
+}
+
+TEST_F(ClassicResume, DamagedShortAndForeignFilesAreIgnored) {
+    playMoves(3);
+    const std::vector<uint8_t> good = ClassicResumeFile::encode(game.record(), fingerprint());
+    ASSERT_TRUE(ClassicResumeFile::decode(good, fingerprint()).has_value());
+
+    LogCapture log;
+    std::vector<uint8_t> damaged = good;
+    damaged[damaged.size() / 2] ^= 0x40;
+    EXPECT_FALSE(ClassicResumeFile::decode(damaged, fingerprint()).has_value());
+    for (const std::size_t keep : {std::size_t{0}, std::size_t{5}, good.size() / 2, good.size() - 1}) {
+        EXPECT_FALSE(ClassicResumeFile::decode(std::span(good).first(keep), fingerprint()).has_value())
+            << keep;
+    }
+    // A game dealt under other tuning values would be scored by other rules.
+    EXPECT_FALSE(
+        ClassicResumeFile::decode(good, fingerprint("classicPrizes=3,3,3 classicPrizePoints=25,20,20"))
+            .has_value());
+    // Each file turned away says so in one log line.
+    EXPECT_EQ(log.count("ClassicResumeFile::decode"), 6);
+    EXPECT_EQ(log.lines().size(), 6u);
+}
+
+TEST_F(ClassicResume, AFileOfAnotherVersionOrWithImpossibleContentsIsIgnored) {
+    playMoves(2);
+    ClassicGameRecord record = game.record();
+    std::vector<uint8_t> newer = ClassicResumeFile::encode(record, fingerprint());
+    newer[4] = static_cast<uint8_t>(ClassicResumeFile::kVersion + 1);
+    // The checksum must not be what stops it: recompute it over the changed bytes.
+    uint32_t hash = 2166136261u;
+    for (std::size_t i = 0; i + 4 < newer.size(); ++i) {
+        hash = (hash ^ newer[i]) * 16777619u;
+    }
+    for (int i = 0; i < 4; ++i) {
+        newer[newer.size() - 4 + static_cast<std::size_t>(i)] = static_cast<uint8_t>(hash >> (8 * i));
+    }
+    EXPECT_FALSE(ClassicResumeFile::decode(newer, fingerprint()).has_value());
+
+    // Well-formed bytes describing a game the rules cannot produce: a prize freed twice over.
+    record.releasedCount = record.prizeTotal + 1;
+    EXPECT_FALSE(ClassicResumeFile::decode(ClassicResumeFile::encode(record, fingerprint()), fingerprint())
+                     .has_value());
+}

@@ -5,6 +5,8 @@
 // rest, processor time and wake-ups while nobody plays (on the title and on a resting Classic
 // board), processor time for 50 clicks, and click until the first changed pixels (XDamage).
 // When Debian's sgt-samegame is installed it gets the same treatment in the same run.
+#include "support/ChildProcess.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -13,24 +15,18 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <random>
-#include <spawn.h>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -40,56 +36,6 @@ using namespace std::chrono_literals;
 double msSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
-
-// A child process, ended with SIGTERM (then SIGKILL) when it goes out of scope.
-class Child {
-public:
-    Child(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv) {
-        std::vector<std::string> env;
-        for (char** e = environ; *e != nullptr; ++e) {
-            env.emplace_back(*e);
-        }
-        env.insert(env.end(), extraEnv.begin(), extraEnv.end());
-        std::vector<char*> args, envp;
-        for (const std::string& a : argv) {
-            args.push_back(const_cast<char*>(a.c_str()));
-        }
-        args.push_back(nullptr);
-        for (const std::string& e : env) {
-            envp.push_back(const_cast<char*>(e.c_str()));
-        }
-        envp.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        if (std::getenv("DESKTOP_BENCH_STDERR") == nullptr) {
-            posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-        }
-        if (posix_spawn(&m_pid, args[0], &actions, nullptr, args.data(), envp.data()) != 0) {
-            m_pid = -1;
-        }
-        posix_spawn_file_actions_destroy(&actions);
-    }
-    ~Child() {
-        if (m_pid <= 0) {
-            return;
-        }
-        kill(m_pid, SIGTERM);
-        for (int i = 0; i < 200 && waitpid(m_pid, nullptr, WNOHANG) == 0; ++i) {
-            std::this_thread::sleep_for(10ms);
-        }
-        if (waitpid(m_pid, nullptr, WNOHANG) == 0) {
-            kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
-        }
-    }
-    Child(const Child&) = delete;
-    Child& operator=(const Child&) = delete;
-    pid_t pid() const { return m_pid; }
-
-private:
-    pid_t m_pid = -1;
-};
 
 // Processor time (user + system) and context switches of the whole process and of its main
 // thread. A context switch is a wake-up: the thread slept and ran again.
@@ -179,7 +125,7 @@ public:
         }
         if (windowManager && m_display != nullptr) {
             m_manager.emplace(std::vector<std::string>{"/usr/bin/openbox"},
-                              std::vector<std::string>{"DISPLAY=" + m_name});
+                              ChildProcess::Options{.environment = {"DISPLAY=" + m_name}});
             std::this_thread::sleep_for(1s);
         }
     }
@@ -194,8 +140,8 @@ public:
 
 private:
     std::string m_name;
-    Child m_server;
-    std::optional<Child> m_manager;
+    ChildProcess m_server;
+    std::optional<ChildProcess> m_manager;
     Display* m_display = nullptr;
 };
 
@@ -408,7 +354,8 @@ std::optional<Result> measure(const Program& program, XServer& server, std::chro
     std::vector<std::string> env = program.env;
     env.push_back("DISPLAY=" + server.name());
     const auto start = Clock::now();
-    Child child(program.argv, env);
+    ChildProcess child(program.argv, {.environment = env,
+                                      .keepStandardError = std::getenv("DESKTOP_BENCH_STDERR") != nullptr});
     if (child.pid() <= 0) {
         std::fprintf(stderr, "desktop-bench: cannot start %s\n", program.argv[0].c_str());
         return std::nullopt;
@@ -443,7 +390,7 @@ std::optional<Result> measure(const Program& program, XServer& server, std::chro
         click(display, window, classic.x, classic.y);
         std::this_thread::sleep_for(1500ms);
         result.fade = sampleCpu(child.pid()) - before;
-        pressKey(display, XK_Return); // the intro picture
+        pressKey(display, XK_Return);    // the intro picture
         std::this_thread::sleep_for(5s); // the mascot floats in on its balloons
 
         moveTo(display, window, toWindow(program, size, 100, 470).x, toWindow(program, size, 100, 470).y);

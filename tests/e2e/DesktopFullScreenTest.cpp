@@ -1,5 +1,6 @@
 // The real game full screen on a private X server (Xvfb), with and without a window manager:
 // the window covers the display and the whole picture shows, and F11 brings the window back.
+#include "support/ChildProcess.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -14,19 +15,13 @@
 
 #include <algorithm>
 #include <chrono>
-#include <csignal>
-#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <optional>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 // The X libraries keep caches for the life of the process; under the leak checker they are not
 // this test's leaks.
@@ -39,63 +34,6 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr int kScreenWidth = 1280, kScreenHeight = 1024;
-
-// A child process with its output going nowhere, ended (SIGTERM, then SIGKILL) with its scope.
-class Child {
-public:
-    // With `passFd`, that descriptor is the child's descriptor 3.
-    Child(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv, int passFd = -1) {
-        // The extra variables replace inherited ones of the same name (the tests' own
-        // environment asks SDL for its dummy drivers).
-        std::vector<std::string> env = extraEnv;
-        for (char** e = environ; *e != nullptr; ++e) {
-            const std::string entry(*e);
-            const std::string name = entry.substr(0, entry.find('=') + 1);
-            if (std::none_of(extraEnv.begin(), extraEnv.end(),
-                             [&](const std::string& extra) { return extra.rfind(name, 0) == 0; })) {
-                env.push_back(entry);
-            }
-        }
-        std::vector<char*> args, envp;
-        for (const std::string& a : argv) {
-            args.push_back(const_cast<char*>(a.c_str()));
-        }
-        args.push_back(nullptr);
-        for (const std::string& e : env) {
-            envp.push_back(const_cast<char*>(e.c_str()));
-        }
-        envp.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-        if (passFd >= 0) {
-            posix_spawn_file_actions_adddup2(&actions, passFd, 3);
-        }
-        if (posix_spawn(&m_pid, args[0], &actions, nullptr, args.data(), envp.data()) != 0) {
-            m_pid = -1;
-        }
-        posix_spawn_file_actions_destroy(&actions);
-    }
-    ~Child() {
-        if (m_pid <= 0) {
-            return;
-        }
-        kill(m_pid, SIGTERM);
-        for (int i = 0; i < 300 && waitpid(m_pid, nullptr, WNOHANG) == 0; ++i) {
-            std::this_thread::sleep_for(10ms);
-        }
-        if (waitpid(m_pid, nullptr, WNOHANG) == 0) {
-            kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
-        }
-    }
-    Child(const Child&) = delete;
-    Child& operator=(const Child&) = delete;
-
-private:
-    pid_t m_pid = -1;
-};
 
 bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds limit = 20s) {
     const auto end = std::chrono::steady_clock::now() + limit;
@@ -118,11 +56,13 @@ public:
         if (pipe(fds) != 0) {
             return;
         }
+        ChildProcess::Options serverOptions;
+        serverOptions.passDescriptor = fds[1];
         m_server.emplace(std::vector<std::string>{"/usr/bin/Xvfb", "-displayfd", "3", "-screen", "0",
                                                   std::to_string(kScreenWidth) + "x" +
                                                       std::to_string(kScreenHeight) + "x24",
                                                   "-nolisten", "tcp"},
-                         std::vector<std::string>{}, fds[1]);
+                         serverOptions);
         close(fds[1]);
         std::string number;
         char c = 0;
@@ -137,7 +77,7 @@ public:
         waitFor([&] { return (m_display = XOpenDisplay(m_name.c_str())) != nullptr; }, 5s);
         if (windowManager && m_display != nullptr) {
             m_manager.emplace(std::vector<std::string>{"/usr/bin/openbox"},
-                              std::vector<std::string>{"DISPLAY=" + m_name});
+                              ChildProcess::Options{.environment = {"DISPLAY=" + m_name}});
             const Atom check = XInternAtom(m_display, "_NET_SUPPORTING_WM_CHECK", False);
             waitFor([&] {
                 Atom type = 0;
@@ -224,8 +164,8 @@ private:
     }
 
     std::string m_name;
-    std::optional<Child> m_server;
-    std::optional<Child> m_manager;
+    std::optional<ChildProcess> m_server;
+    std::optional<ChildProcess> m_manager;
     Display* m_display = nullptr;
 };
 
@@ -246,9 +186,9 @@ TEST_P(DesktopFullScreen, TheWholePictureFillsTheDisplayAndF11BringsTheWindowBac
     // Not the first start: the full-screen tip stays away.
     std::filesystem::create_directories(home / "config");
     writeText(home / "config/fullscreen-tip", "shown\n");
-    Child game({ZIBBET_BINARY, "--home", home.path().string(), "--fullscreen"},
-               {"DISPLAY=" + server.name(), "SDL_VIDEODRIVER=x11", "SDL_AUDIODRIVER=dummy",
-                "ASAN_OPTIONS=detect_leaks=0"});
+    ChildProcess game({ZIBBET_BINARY, "--home", home.path().string(), "--fullscreen"},
+                      {.environment = {"DISPLAY=" + server.name(), "SDL_VIDEODRIVER=x11",
+                                       "SDL_AUDIODRIVER=dummy", "ASAN_OPTIONS=detect_leaks=0"}});
 
     Window window = 0;
     int x = 0, y = 0, width = 0, height = 0;

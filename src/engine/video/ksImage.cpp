@@ -100,11 +100,15 @@ ScreenRect ksImage::cutToImage(int x, int y, int width, int height) const {
 
 ksImage::ksImage(ksCanvas& canvas, int width, int height)
     : m_canvas(&canvas) {
-    if (std::optional<Picture> blank = makeBlankPicture(width, height)) {
-        adopt(std::move(blank->pixels), width, height);
-    } else {
+    if (!isValidImageSize(width, height)) {
         trace("ksImage::ksImage - Cannot make a blank image of %i x %i", width, height);
+        return;
     }
+    // The block is made when something first needs the pixels, so scratch pictures (a fade's
+    // last picture, banner plates, page buffers) cost nothing until they are used.
+    m_width = width;
+    m_height = height;
+    m_blankOnFirstUse = true;
 }
 
 ksImage::ksImage(const ksImage& other)
@@ -117,6 +121,8 @@ ksImage& ksImage::operator=(const ksImage& other) {
         return *this;
     }
     m_canvas = other.m_canvas;
+    m_pictureFiles.reset();
+    m_blankOnFirstUse = false;
     try {
         m_pixels = other.pixels();
         m_width = other.m_width;
@@ -136,7 +142,8 @@ ksImage::ksImage(ksImage&& other) noexcept
     , m_width(std::exchange(other.m_width, 0))
     , m_height(std::exchange(other.m_height, 0))
     , m_hasAlpha(std::exchange(other.m_hasAlpha, false))
-    , m_pictureFiles(std::move(other.m_pictureFiles)) {
+    , m_pictureFiles(std::move(other.m_pictureFiles))
+    , m_blankOnFirstUse(std::exchange(other.m_blankOnFirstUse, false)) {
     other.m_pixels.clear();
 }
 
@@ -149,6 +156,7 @@ ksImage& ksImage::operator=(ksImage&& other) noexcept {
         m_height = std::exchange(other.m_height, 0);
         m_hasAlpha = std::exchange(other.m_hasAlpha, false);
         m_pictureFiles = std::move(other.m_pictureFiles);
+        m_blankOnFirstUse = std::exchange(other.m_blankOnFirstUse, false);
     }
     return *this;
 }
@@ -157,6 +165,7 @@ ksImage::~ksImage() = default;
 
 void ksImage::destroy() {
     m_pictureFiles.reset();
+    m_blankOnFirstUse = false;
     m_pixels = {};
     m_width = 0;
     m_height = 0;
@@ -173,8 +182,21 @@ void ksImage::adopt(std::vector<uint32_t>&& pixels, int width, int height) {
 std::vector<uint32_t>& ksImage::pixels() const {
     if (m_pictureFiles) {
         decodeFirstUse();
+    } else if (m_blankOnFirstUse) {
+        makeBlankFirstUse();
     }
     return m_pixels;
+}
+
+void ksImage::makeBlankFirstUse() const {
+    m_blankOnFirstUse = false;
+    if (std::optional<Picture> blank = makeBlankPicture(m_width, m_height)) {
+        m_pixels = std::move(blank->pixels);
+    } else {
+        // Its size was already handed out: without memory for it, it draws nothing.
+        trace("ksImage::ksImage - Cannot make a blank image of %i x %i", m_width, m_height);
+        m_width = m_height = 0;
+    }
 }
 
 uint32_t ksImage::pixelAt(int x, int y) const {

@@ -25,8 +25,9 @@ class ksImage {
 public:
     // An empty image (0 x 0) that draws nothing.
     explicit ksImage(ksCanvas& canvas);
-    // A blank image: every pixel 0x00000000, hasAlpha false. Sizes outside 1 to kMaxImageSide (Picture.h)
-    // give an empty image and a log line.
+    // A blank image: every pixel 0x00000000, hasAlpha false; its memory is taken when the pixels
+    // are first needed. Sizes outside 1 to kMaxImageSide (Picture.h) give an empty image and a
+    // log line.
     ksImage(ksCanvas& canvas, int width, int height);
     ksImage(const ksImage& other);
     ksImage& operator=(const ksImage& other);
@@ -127,6 +128,7 @@ private:
     // The pixels, decoded first if the image was loaded for first use.
     std::vector<uint32_t>& pixels() const;
     void decodeFirstUse() const;
+    void makeBlankFirstUse() const;
 
     void adopt(std::vector<uint32_t>&& pixels, int width, int height);
     // The rectangle cut to the image: negative origins move to 0 and shorten the size, sizes
@@ -148,4 +150,6 @@ private:
     mutable int m_height = 0;
     mutable bool m_hasAlpha = false;
     mutable std::unique_ptr<PictureFiles> m_pictureFiles;
+    // A blank image whose zero-filled block is still to be made.
+    mutable bool m_blankOnFirstUse = false;
 };

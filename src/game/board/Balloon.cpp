@@ -84,6 +84,9 @@ void Balloon::startShake(float delay) {
 
 void Balloon::requestJiggle() {
     m_jiggleGrowth = kJiggleHoverGrowth;
+    // The jiggle grows in the next update, which a still pointer alone would not bring: a group
+    // that comes under a resting pointer (play starting, a dialog closing) must ask for it.
+    WakeRequests::nextFrame();
 }
 
 void Balloon::update(float seconds) {

@@ -47,7 +47,8 @@ public:
     void finishRise();
     // A 0.8 s sideways sway of 4.5 px that starts after `delay` seconds.
     void startShake(float delay);
-    // Keeps the hover jiggle growing during the next update; it dies away without requests.
+    // Keeps the hover jiggle growing during the next update, and asks for that frame; it dies
+    // away without requests.
     void requestJiggle();
     // Advances pop, rise, shake and jiggle by `seconds`.
     void update(float seconds);

@@ -1,6 +1,7 @@
 // A balloon's content, picture choice and animation clocks.
 #include "game/board/Balloon.h"
 
+#include "engine/core/WakeRequests.h"
 #include "game/board/BalloonImageTable.h"
 
 #include <algorithm>
@@ -150,6 +151,20 @@ TEST(BalloonAnimation, HoverJiggleGrowsToTwoPixelsAndDiesAway) {
     }
     EXPECT_NEAR(balloon.jiggleX(), 0.0f, 1e-6f);
     EXPECT_NEAR(balloon.jiggleY(), 0.0f, 1e-6f);
+}
+
+// A still balloon asks for no frame; a hover asks for the frame its jiggle grows in, even when
+// nothing else (input, motion) would bring that frame.
+TEST(BalloonAnimation, AHoverOnAStillBalloonAsksForTheFrameItsJiggleGrowsIn) {
+    Balloon balloon = resting(0);
+    balloon.update(0.01f);
+    WakeRequests::take();
+    balloon.update(0.01f);
+    EXPECT_EQ(WakeRequests::take(), WakeRequests::kNever);
+    balloon.requestJiggle();
+    EXPECT_EQ(WakeRequests::take(), 0.0);
+    balloon.update(0.01f);
+    EXPECT_EQ(WakeRequests::take(), 0.0) << "the grown jiggle keeps asking while it lasts";
 }
 
 } // namespace

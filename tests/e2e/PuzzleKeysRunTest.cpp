@@ -1,22 +1,10 @@
 // PuzzleKeysRunTest.cpp: a puzzle chosen and solved in the real binary with keys alone.
 #include "GameRun.h"
-#include "engine/store/PlayerProfile.h"
-
-#include <span>
+#include "SavedProfile.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-PlayerProfile readProfile(const TempDir& home) {
-    const std::string bytes = readTextFile(home / "config" / "Custom");
-    PlayerProfile profile;
-    if (bytes.size() == PlayerProfile::kSize) {
-        profile.decode(std::span<const uint8_t, PlayerProfile::kSize>(
-            reinterpret_cast<const uint8_t*>(bytes.data()), PlayerProfile::kSize));
-    }
-    return profile;
-}
 
 ProcessResult runKeys(const TempDir& home, const std::string& name, const std::string& script, int frames) {
     writeText(home / name, script);

@@ -2,11 +2,7 @@
 // frames of the hover jiggle: the run's rest watch finds no frame that changed the picture
 // while the game rested.
 #include "GameRun.h"
-#include "engine/store/PlayerProfile.h"
-
-#include <array>
-#include <cstdint>
-#include <span>
+#include "SavedProfile.h"
 
 #include <gtest/gtest.h>
 
@@ -31,16 +27,11 @@ ProcessResult run(const TempDir& home, const std::string& script, int frames) {
 TEST(PuzzleRestRun, APuzzleStartedUnderAStillPointerAsksForItsHoverFrames) {
     TempDir home;
     ASSERT_EQ(run(home, "", 30).exitCode, 0);
-    const std::string bytes = readTextFile(home / "config" / "Custom");
-    ASSERT_EQ(bytes.size(), PlayerProfile::kSize);
-    PlayerProfile profile;
-    profile.decode(std::span<const uint8_t, PlayerProfile::kSize>(
-        reinterpret_cast<const uint8_t*>(bytes.data()), PlayerProfile::kSize));
+    ASSERT_EQ(readTextFile(home / "config" / "Custom").size(), PlayerProfile::kSize);
+    PlayerProfile profile = readProfile(home);
     profile.unlockPuzzles(15);
     profile.setCurrentPuzzle(20);
-    std::array<uint8_t, PlayerProfile::kSize> out{};
-    profile.encode(out);
-    writeText(home / "config" / "Custom", std::string(out.begin(), out.end()));
+    writeProfile(home, profile);
 
     // The Puzzle card, OK under the intro picture, then puzzle 21 in the selector. The pointer
     // moves onto a group while the goal banner is up and rests there as play starts, so the

@@ -2,11 +2,10 @@
 // solutions from the selector on, the profile keeps the bests and the unlocks, and the selector
 // of the next start shows the solved puzzles as passed.
 #include "GameRun.h"
-#include "engine/store/PlayerProfile.h"
+#include "SavedProfile.h"
 
 #include <array>
 #include <cstdint>
-#include <span>
 
 #include <gtest/gtest.h>
 
@@ -36,22 +35,6 @@ bool sameArea(const Screenshot& a, const Screenshot& b, const Area& area) {
         }
     }
     return true;
-}
-
-PlayerProfile readProfile(const TempDir& home) {
-    const std::string bytes = readTextFile(home / "config" / "Custom");
-    PlayerProfile profile;
-    if (bytes.size() == PlayerProfile::kSize) {
-        profile.decode(std::span<const uint8_t, PlayerProfile::kSize>(
-            reinterpret_cast<const uint8_t*>(bytes.data()), PlayerProfile::kSize));
-    }
-    return profile;
-}
-
-void writeProfile(const TempDir& home, const PlayerProfile& profile) {
-    std::array<uint8_t, PlayerProfile::kSize> bytes{};
-    profile.encode(bytes);
-    writeText(home / "config" / "Custom", std::string(bytes.begin(), bytes.end()));
 }
 
 // The length of every stored solution in the player's "puzzle.rec": the pars.

@@ -132,7 +132,7 @@ TEST(BoardFocusTest, APoppedBalloonHandsTheFocusToTheOneThatRoseIntoItsPlace) {
 
 TEST(BoardFocusTest, TheGroupUnderTheFocusIsTheGroupAClickThereFinds) {
     ClassicBoard board;
-    fillGrid(board, {"1122334", "1223344", "5566770", "0123456"});
+    fillGrid(board, {"1122334", "1223344", "5566000", "0123456"});
     board.recountColumns();
     for (int row = 0; row < 4; ++row) {
         for (int column = 0; column < 7; ++column) {

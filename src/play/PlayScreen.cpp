@@ -21,6 +21,8 @@ namespace {
 
 constexpr int kMenuButtons = PlayScreenDesign::kMenuButtons;
 constexpr float kTimerRate = 60.0f;
+// The game music is the first sound of the resource script.
+constexpr int kMusicIndex = 0;
 
 template <std::size_t... Index>
 std::array<MenuButton, kMenuButtons> makeButtons(const PlayScreenDesign& design, const ksTimer& timer,
@@ -104,6 +106,13 @@ void PlayScreen::enter() {
     if (m_state == kFinished) {
         resetPresentation();
     }
+}
+
+void PlayScreen::startMusic() {
+    ksSoundSystem& sound = m_context.sound;
+    sound.stopAll();
+    sound.play(kMusicIndex);
+    sound.setOrder(m_design.musicOrder);
 }
 
 bool PlayScreen::update() {

@@ -53,6 +53,8 @@ struct PlayScreenDesign {
     const char* helpPicture = "";
     int optionsScreen = kOptionsScreen;
     int buttonDepth = 0;
+    // Where the game music starts when the screen is entered.
+    int musicOrder = 0;
     std::array<MenuButtonDesign, kMenuButtons> buttons{};
     // The plaque the score is written on: floating scores end just short of it. None when empty.
     ScreenRect scorePlaque = ScreenRect::fromPositionSize(0, 0, 0, 0);
@@ -181,6 +183,8 @@ protected:
     // Closes `box` and puts the menu buttons back.
     void closeDialog(DialogBox& box);
     void openHelp();
+    // Stops every sound and starts the game music at the mode's order.
+    void startMusic();
 
     // Effects from the pools, added to the scene; null (and nothing shown) when the pool is busy.
     BannerMessage* spawnBanner(std::string_view line1, const ksFont* font1, std::string_view line2 = {},

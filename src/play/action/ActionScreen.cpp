@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int kMusicIndex = 0;
 // The inside of the board's frame, within its bulb border.
 constexpr ScreenRect kBannerArea = ScreenRect::fromCorners(171, 57, 596, 446);
 constexpr float kFloatingScoreSeconds = 1.0f;
@@ -35,6 +34,7 @@ PictureLookup picturesOf(ksResources& resources) {
 PlayScreenDesign ActionScreen::design() {
     PlayScreenDesign design;
     design.backdrop = "main3";
+    design.musicOrder = kMusicOrder;
     design.introPicture = "hint_action";
     design.optionsScreen = kActionOptionsScreen;
     design.buttonDepth = 111;
@@ -88,11 +88,8 @@ void ActionScreen::enter() {
         m_game.board().reset();
         startFadeIn();
     }
-    ksSoundSystem& sound = context().sound;
-    sound.stopAll();
+    startMusic();
     m_alarmChannel = -1;
-    sound.play(kMusicIndex);
-    sound.setOrder(kMusicOrder);
     setLeave(false);
 }
 

@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr int kMusicIndex = 0;
 // The inside of the board's frame, within its bulb border.
 constexpr ScreenRect kBannerArea = ScreenRect::fromCorners(171, 12, 596, 399);
 constexpr float kFloatingScoreSeconds = 1.0f;
@@ -35,6 +34,7 @@ PictureLookup picturesOf(ksResources& resources) {
 PlayScreenDesign ClassicScreen::design() {
     PlayScreenDesign design;
     design.backdrop = "main";
+    design.musicOrder = kMusicOrder;
     design.introPicture = "hint_classic";
     design.optionsScreen = kOptionsScreen;
     design.buttonDepth = 111;
@@ -115,10 +115,7 @@ void ClassicScreen::enter() {
         m_mascot.setCue(MascotCue::kFloatIn);
         lookForSavedGame();
     }
-    ksSoundSystem& sound = context().sound;
-    sound.stopAll();
-    sound.play(kMusicIndex);
-    sound.setOrder(kMusicOrder);
+    startMusic();
     setLeave(false);
 }
 

@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int kMusicIndex = 0;
 constexpr int kFloorX = 174;
 constexpr int kFloorY = 414;
 constexpr int kMoveRecordPlayback = 1;
@@ -35,22 +34,22 @@ std::array<FallingPrize, sizeof...(Index)> makeFallingPrizes(const ksTimer& time
 }
 
 DialogSpec endDialogSpec(const DialogSpec& base, const char* title, const char* message) {
-    DialogSpec spec = base;
-    spec.title = title;
-    spec.message = message;
-    spec.width = 540;
-    spec.height = 220;
-    spec.entryCount = 0;
-    spec.buttonCount = 0;
-    spec.closeId = DialogSpec::kNoId;
-    return spec;
+    DialogSpec layout = base;
+    layout.title = title;
+    layout.message = message;
+    layout.width = 540;
+    layout.height = 220;
+    layout.entryCount = 0;
+    layout.buttonCount = 0;
+    layout.closeId = DialogSpec::kNoId;
+    return layout;
 }
 
-void addButton(DialogSpec& spec, int32_t id, const char* caption, CentredRect rect) {
-    const auto i = static_cast<std::size_t>(spec.buttonCount++);
-    spec.buttonIds[i] = id;
-    spec.buttonCaptions[i] = caption;
-    spec.buttonRects[i] = rect;
+void addButton(DialogSpec& layout, int32_t id, const char* caption, CentredRect rect) {
+    const auto i = static_cast<std::size_t>(layout.buttonCount++);
+    layout.buttonIds[i] = id;
+    layout.buttonCaptions[i] = caption;
+    layout.buttonRects[i] = rect;
 }
 
 } // namespace
@@ -58,6 +57,7 @@ void addButton(DialogSpec& spec, int32_t id, const char* caption, CentredRect re
 PlayScreenDesign PuzzleScreen::design() {
     PlayScreenDesign design;
     design.backdrop = "act01";
+    design.musicOrder = kMusicOrder;
     design.introPicture = "hint_puzzle";
     design.helpTitle = "PUZZLE";
     design.helpPicture = "hint_puzzle";
@@ -153,10 +153,7 @@ void PuzzleScreen::enter() {
     } else {
         PlayScreen::enter();
     }
-    ksSoundSystem& sound = context().sound;
-    sound.stopAll();
-    sound.play(kMusicIndex);
-    sound.setOrder(kMusicOrder);
+    startMusic();
     setLeave(false);
 }
 
